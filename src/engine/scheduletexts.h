@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// The texts in which a schedule is shown.
+namespace engine::texts {
+
+// "P1 = " .. "P5 = " for index 0..4.
+std::string processPrefix(int index);
+// prefix followed by the value in shortest form, e.g. "P3 = 7".
+std::string detailCaption(int index, double value);
+// "<total>/5 = <total/5> satuan waktu" with the given decimal separator for the average.
+std::string resultText(double total, std::string_view decimalSeparator);
+// "Buffer = <buffer>".
+std::string bufferText(double buffer);
+// "Program error !!. Error Number : <n>\r\nDekripsi Error : <description>".
+std::string fatalErrorText(int number, std::string_view description);
+
+inline constexpr std::string_view kFatalErrorTitle = "Fatal Error";
+inline constexpr std::string_view kFcfsRefusalTitle = "FCFS Prosess Terminated";
+inline constexpr std::string_view kSjfRefusalTitle = "SJF Non Preemptive Prosess Terminated";
+
+} // namespace engine::texts
