@@ -16,6 +16,9 @@ public:
     std::string description() const { return what(); }
 
     static RuntimeError overflow() { return RuntimeError(6, "Overflow"); }
+    static RuntimeError outOfMemory() { return RuntimeError(7, "Out of memory"); }
+    // Any other unexpected failure inside a run.
+    static RuntimeError internalError() { return RuntimeError(51, "Internal error"); }
 
 private:
     int m_number;
