@@ -119,9 +119,18 @@ private:
     void UserControl_AccessKeyPress(std::int16_t KeyAscii);
     void UserControl_Resize();
 
+    // Takes the client rectangle and the drawing edges from the window's current size.
+    void readClientRect();
+
     std::int16_t IsMouseOver() const;
     void UpdateAccessKey();
     void refreshNow();
+
+    // Input plumbing around the handlers above.
+    bool prepareForInput();
+    void registerAccessKey();
+    void followFocus(QWidget *previous, QWidget *current);
+    void sendTabKey(bool forward);
 
     // Instance state.
     QRect m_clientRect;
@@ -146,4 +155,14 @@ private:
     QChar m_accessKey;
     int m_shortcutId = 0;
     QTimer *m_hoverTimer = nullptr;
+
+    // Input bookkeeping (xpbuttonx_input.cpp).
+    int m_bareShortcutId = 0;        // the access key without Alt, live while a button has focus
+    bool m_watchingFocus = false;    // followFocus is connected to the application
+    bool m_clickArmed = false;       // a left press began on the control and no double click followed
+    bool m_buttonHeld = false;       // a press is under way (its release not yet handled)
+    bool m_capturing = false;        // the pointer is grabbed until the next release
+    // Runs while the object is built, before any constructor body: pointer tracking for the
+    // hover look and a focus policy that takes both Tab and click focus.
+    bool m_inputPrepared = prepareForInput();
 };

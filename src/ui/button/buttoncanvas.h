@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QColor>
+#include <QRect>
+
+class QFont;
+class QImage;
+class QString;
+
+// The button's drawing surface: the few raster operations its paint steps are made of, carried
+// out directly on the persistent image with the old GDI conventions.
+//
+// - A line leaves out its end point; a one-pixel line from (x, y) to (x, y + 1) sets only (x, y).
+// - A thick line covers `thickness` rows (or columns) across its centre line, starting
+//   thickness / 2 before it: width 2 adds the pixel on the left (or above), width 4 covers
+//   c - 2 .. c + 1. So 4-pixel lines drawn 4 rows apart tile without gaps.
+// - Nothing is antialiased, the caption included, so every pixel has one of the step colours.
+// Everything outside the image is clipped.
+class ButtonCanvas {
+public:
+    explicit ButtonCanvas(QImage &image);
+
+    void clear(QRgb colour);
+    void fillRect(const QRect &rect, QRgb colour);
+    // The one-pixel outline of rect (columns left and right, rows top and bottom).
+    void frameRect(const QRect &rect, QRgb colour);
+    void line(int x1, int y1, int x2, int y2, QRgb colour, int thickness = 1);
+    void pixel(int x, int y, QRgb colour);
+
+    // Height of text laid out in rect with word-break and horizontal centring; draws nothing.
+    int measureText(const QRect &rect, const QString &text, const QFont &font) const;
+    // Draws text in rect with word-break and horizontal centring, from the rectangle's top.
+    // "&x" underlines x, "&&" draws a single "&".
+    void drawText(const QRect &rect, const QString &text, const QFont &font, QRgb colour);
+
+    // The layout flags both text operations use.
+    static int textFlags();
+    // The font the caption is really rendered with: the given one, without antialiasing.
+    static QFont renderFont(const QFont &font);
+
+private:
+    void span(int x1, int x2, int y1, int y2, QRgb colour); // half-open x and y ranges
+
+    QImage &m_image;
+    uchar *m_bits = nullptr;
+    qsizetype m_stride = 0;
+    int m_width = 0;
+    int m_height = 0;
+};

@@ -1,0 +1,501 @@
+#include "ui/button/xpbuttonx.h"
+
+#include "ui/button/ambientproperties.h"
+#include "ui/button/buttoncanvas.h"
+#include "ui/button/propertybag.h"
+#include "ui/button/roundhalfeven.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPalette>
+#include <QRegion>
+#include <QResizeEvent>
+#include <QShowEvent>
+#include <QTimer>
+
+namespace {
+
+// Every colour and step of the button's look, in one place.
+namespace look {
+constexpr QRgb background = 0xffffffff; // (255, 255, 255)
+
+constexpr QRgb normalGradientStart = 0xfffffffd; // (255, 255, 253)
+constexpr int normalGradientLowestBlue = 230;    // keeps darkening while blue >= this
+constexpr QRgb normalRowBMinus2 = 0xffd6d0c5;    // (214, 208, 197)
+constexpr QRgb normalRowBMinus3 = 0xffe2dfd6;    // (226, 223, 214)
+constexpr QRgb normalRowBMinus4 = 0xffecebe6;    // (236, 235, 230)
+
+constexpr QRgb pressedBandStart = 0xffe2e1da; // (226, 225, 218)
+constexpr int pressedBandLowestBlue = 218;
+constexpr int pressedBandStep = 4; // rows between band centres, and the band pen width
+constexpr QRgb pressedRowTPlus1 = 0xffd1ccc0;  // (209, 204, 192)
+constexpr QRgb pressedRowTPlus2 = 0xffdcd8cf;  // (220, 216, 207)
+constexpr QRgb pressedRowBMinus3 = 0xffeae9e3; // (234, 233, 227)
+constexpr QRgb pressedRowBMinus2 = 0xfff2f1ee; // (242, 241, 238)
+
+constexpr QRgb disabledFill = 0xfff5f4ea;        // (245, 244, 234)
+constexpr QRgb disabledOutline = 0xffc9c7ba;     // (201, 199, 186)
+constexpr QRgb disabledOuterCorner = 0xffd8d5c7; // (216, 213, 199)
+constexpr QRgb disabledInnerCorner = 0xffeae9de; // (234, 233, 222)
+constexpr QRgb disabledCaption = 0xffa1a192;     // (161, 161, 146)
+
+constexpr QRgb frame = 0xff003c74;         // (0, 60, 116)
+constexpr QRgb frameBeside = 0xff7a95a8;   // (122, 149, 168)
+constexpr QRgb frameDiagonal = 0xff255783; // (37, 87, 131)
+
+constexpr QRgb focusRowTPlus1 = 0xffcee7fb;   // (206, 231, 251)
+constexpr QRgb focusRowTPlus2 = 0xffbcd4f6;   // (188, 212, 246)
+constexpr QRgb focusSideStart = 0xffbad3f6;   // (186, 211, 246)
+constexpr int focusSideLowestBlue = 228;
+constexpr int focusSidePen = 2;
+constexpr QRgb focusBottomEnds = 0xff4d7dc1;  // (77, 125, 193)
+constexpr QRgb focusRowBMinus2 = 0xff617de5;  // (97, 125, 229)
+
+constexpr QRgb hoverRowTPlus1 = 0xfffff0cf;   // (255, 240, 207)
+constexpr QRgb hoverRowTPlus2 = 0xfffdd889;   // (253, 216, 137)
+constexpr QRgb hoverOuterStart = 0xfffedf9a;  // (254, 223, 154)
+constexpr int hoverOuterLowestBlue = 49;
+constexpr QRgb hoverInnerStart = 0xfffcd279;  // (252, 210, 121)
+constexpr int hoverInnerLowestBlue = 57;
+constexpr QRgb hoverRowBMinus2 = 0xffe59700;  // (229, 151, 0)
+} // namespace look
+
+// Takes the given amounts off each channel of an opaque colour.
+constexpr QRgb darker(QRgb c, int dr, int dg, int db)
+{
+    return qRgb(qRed(c) - dr, qGreen(c) - dg, qBlue(c) - db);
+}
+
+// Every face starts from a cleared image the size of the client area.
+void beginSurface(QImage &image, int width, int height)
+{
+    if (image.width() != width || image.height() != height)
+        image = (width > 0 && height > 0) ? QImage(width, height, QImage::Format_RGB32) : QImage();
+    ButtonCanvas(image).clear(look::background);
+}
+
+// A stored colour may come back as any kind of number (or as text in the &H...& notation).
+std::uint32_t colourValue(const QVariant &value)
+{
+    if (value.metaType().id() == QMetaType::QString) {
+        QString text = value.toString().trimmed();
+        bool ok = false;
+        std::uint32_t parsed = 0;
+        if (text.startsWith(QLatin1String("&H"), Qt::CaseInsensitive)) {
+            text = text.mid(2);
+            if (text.endsWith(QLatin1Char('&')))
+                text.chop(1);
+            parsed = text.toUInt(&ok, 16);
+        } else {
+            parsed = static_cast<std::uint32_t>(text.toLongLong(&ok));
+        }
+        return ok ? parsed : 0;
+    }
+    return static_cast<std::uint32_t>(value.toLongLong() & 0xffffffffLL);
+}
+
+// Booleans are stored as -1/0; "True"/"False" and real booleans are read as well.
+std::int16_t booleanValue(const QVariant &value)
+{
+    if (value.metaType().id() == QMetaType::Bool)
+        return value.toBool() ? -1 : 0;
+    if (value.metaType().id() == QMetaType::QString) {
+        const QString text = value.toString().trimmed();
+        if (text.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0)
+            return -1;
+        if (text.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0)
+            return 0;
+    }
+    return static_cast<std::int16_t>(value.toInt());
+}
+
+} // namespace
+
+XPButtonX::XPButtonX(QWidget *parent)
+    : QWidget(parent)
+{
+    // The whole client area comes from the image, so Qt need not clear it first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);
+
+    m_hoverTimer = new QTimer(this);
+    m_hoverTimer->setInterval(1);
+    connect(m_hoverTimer, &QTimer::timeout, this, &XPButtonX::HoverTimer_Timer);
+    m_hoverTimer->start();
+}
+
+XPButtonX::~XPButtonX()
+{
+    m_hoverTimer->stop();
+}
+
+// --- properties ------------------------------------------------------------------------
+
+void XPButtonX::setEnabledProperty(std::int16_t newValue)
+{
+    m_enabledValue = newValue;
+    emit propertyChanged(QStringLiteral("Enabled"));
+    QWidget::setEnabled(newValue != 0);
+    PaintButton(0);
+}
+
+QFont XPButtonX::Font() const
+{
+    return font();
+}
+
+void XPButtonX::setFontProperty(const QFont &newValue)
+{
+    setFont(newValue);
+    PaintButton(0);
+    emit propertyChanged(QStringLiteral("Font"));
+}
+
+void XPButtonX::setCaption(const QString &newValue)
+{
+    m_captionText = newValue;
+    PaintButton(0);
+    UpdateAccessKey();
+    emit propertyChanged(QStringLiteral("Caption"));
+}
+
+void XPButtonX::setForeColor(std::uint32_t newValue)
+{
+    m_foreColor = newValue;
+    PaintButton(0);
+    emit propertyChanged(QStringLiteral("ForeColor"));
+}
+
+void XPButtonX::setForeHover(std::uint32_t newValue)
+{
+    m_foreHoverColor = newValue;
+    emit propertyChanged(QStringLiteral("ForeHover"));
+}
+
+// --- persistence -------------------------------------------------------------------------
+
+void XPButtonX::InitProperties(const AmbientProperties &ambient)
+{
+    setFont(ambient.font);
+    m_captionText = QStringLiteral("Command") + ambient.displayName.mid(8);
+    m_enabledValue = -1;
+}
+
+void XPButtonX::ReadProperties(const PropertyBag &bag, const AmbientProperties &ambient)
+{
+    m_enabledValue = booleanValue(bag.ReadProperty(QStringLiteral("Enabled"), -1));
+
+    const QVariant storedFont = bag.ReadProperty(QStringLiteral("Font"), ambient.font);
+    setFont(storedFont.canConvert<QFont>() ? storedFont.value<QFont>() : ambient.font);
+
+    m_captionText = bag.ReadProperty(QStringLiteral("Caption"), ambient.displayName).toString();
+    m_foreColor = colourValue(
+        bag.ReadProperty(QStringLiteral("ForeColor"), static_cast<qlonglong>(ambient.foreColor)));
+    m_foreHoverColor = colourValue(
+        bag.ReadProperty(QStringLiteral("ForeHover"), static_cast<qlonglong>(m_foreColor)));
+    QWidget::setEnabled(m_enabledValue != 0);
+    UpdateAccessKey();
+}
+
+void XPButtonX::WriteProperties(PropertyBag &bag, const AmbientProperties &ambient) const
+{
+    bag.WriteProperty(QStringLiteral("Enabled"), static_cast<int>(m_enabledValue), -1);
+    bag.WriteProperty(QStringLiteral("Font"), font(), ambient.font);
+    bag.WriteProperty(QStringLiteral("Caption"), m_captionText, ambient.displayName);
+    bag.WriteProperty(QStringLiteral("ForeColor"), static_cast<qlonglong>(m_foreColor));
+    bag.WriteProperty(QStringLiteral("ForeHover"), static_cast<qlonglong>(m_foreHoverColor),
+                      static_cast<qlonglong>(ambient.foreColor));
+}
+
+// --- window notifications ------------------------------------------------------------------
+
+void XPButtonX::paintEvent(QPaintEvent *event)
+{
+    if (m_image.isNull())
+        return;
+    QPainter painter(this);
+    painter.drawImage(event->rect(), m_image, event->rect());
+}
+
+void XPButtonX::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    UserControl_Resize();
+}
+
+void XPButtonX::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    PaintButton(0);
+}
+
+void XPButtonX::UserControl_Resize()
+{
+    readClientRect();
+    PaintButton(0);
+}
+
+void XPButtonX::readClientRect()
+{
+    m_clientRect = rect();
+    m_edgeRight = m_clientRect.width() - 1;
+    m_edgeLeft = m_clientRect.left();
+    m_edgeTop = m_clientRect.top();
+    m_edgeBottom = m_clientRect.height();
+    m_shapeWidth = m_clientRect.width();
+    m_shapeHeight = m_clientRect.height();
+}
+
+// --- painting --------------------------------------------------------------------------------
+
+void XPButtonX::PaintButton(std::int16_t pressed)
+{
+    // Qt holds back the resize notification of a hidden widget until it is shown; a paint
+    // before that must still use the window's real size.
+    if (m_clientRect.size() != size())
+        readClientRect();
+
+    if (m_enabledValue == 0) {
+        DrawDisabledFace();
+    } else if (pressed == 1 && m_lastButton == 1) {
+        DrawPressedFace();
+        DrawOuterFrame();
+    } else {
+        DrawNormalFace();
+        if (m_hovering == -1)
+            DrawHoverRim();
+        else if (m_focused == -1)
+            DrawFocusRim();
+        DrawOuterFrame();
+    }
+    DrawCaption();
+    ApplyWindowShape();
+}
+
+void XPButtonX::DrawNormalFace()
+{
+    beginSurface(m_image, m_shapeWidth, m_shapeHeight);
+    ButtonCanvas canvas(m_image);
+    const int L = m_edgeLeft, T = m_edgeTop, R = m_edgeRight, B = m_edgeBottom;
+
+    QRgb c = look::normalGradientStart;
+    for (int y = T + 3; y <= B - 3; ++y) {
+        canvas.line(L, y, R, y, c);
+        if (qBlue(c) >= look::normalGradientLowestBlue)
+            c = darker(c, 1, 1, 1);
+    }
+    canvas.line(L, B - 2, R, B - 2, look::normalRowBMinus2);
+    canvas.line(L, B - 3, R, B - 3, look::normalRowBMinus3);
+    canvas.line(L, B - 4, R, B - 4, look::normalRowBMinus4);
+}
+
+void XPButtonX::DrawPressedFace()
+{
+    beginSurface(m_image, m_shapeWidth, m_shapeHeight);
+    ButtonCanvas canvas(m_image);
+    const int L = m_edgeLeft, T = m_edgeTop, R = m_edgeRight, B = m_edgeBottom;
+
+    QRgb c = look::pressedBandStart;
+    for (int y = T + 3; y <= B - 2; y += look::pressedBandStep) {
+        canvas.line(L, y, R, y, c, look::pressedBandStep);
+        if (qBlue(c) >= look::pressedBandLowestBlue)
+            c = darker(c, 1, 1, 1);
+    }
+    canvas.line(L, T + 1, R, T + 1, look::pressedRowTPlus1);
+    canvas.line(L, T + 2, R, T + 2, look::pressedRowTPlus2);
+    canvas.line(L, B - 3, R, B - 3, look::pressedRowBMinus3);
+    canvas.line(L, B - 2, R, B - 2, look::pressedRowBMinus2);
+}
+
+void XPButtonX::DrawDisabledFace()
+{
+    beginSurface(m_image, m_shapeWidth, m_shapeHeight);
+    ButtonCanvas canvas(m_image);
+    const int L = m_edgeLeft, T = m_edgeTop, R = m_edgeRight, B = m_edgeBottom;
+
+    canvas.fillRect(m_clientRect, look::disabledFill);
+    canvas.frameRect(m_clientRect, look::disabledOutline);
+
+    const QRgb outer = look::disabledOuterCorner;
+    const QRgb inner = look::disabledInnerCorner;
+    // top left
+    canvas.pixel(L, T + 1, outer);
+    canvas.pixel(L + 1, T + 1, outer);
+    canvas.pixel(L + 1, T, outer);
+    canvas.pixel(L + 1, T + 2, inner);
+    canvas.pixel(L + 2, T + 1, inner);
+    // top right
+    canvas.pixel(R - 1, T, outer);
+    canvas.pixel(R - 1, T + 1, outer);
+    canvas.pixel(R, T + 1, outer);
+    canvas.pixel(R - 2, T + 1, inner);
+    canvas.pixel(R - 1, T + 2, inner);
+    // bottom left
+    canvas.pixel(L, B - 2, outer);
+    canvas.pixel(L + 1, B - 2, outer);
+    canvas.pixel(L + 1, B - 1, outer);
+    canvas.pixel(L + 1, B - 3, inner);
+    canvas.pixel(L + 2, B - 2, inner);
+    // bottom right
+    canvas.pixel(R, B - 2, outer);
+    canvas.pixel(R - 1, B - 2, outer);
+    canvas.pixel(R - 1, B - 1, outer);
+    canvas.pixel(R - 1, B - 3, inner);
+    canvas.pixel(R - 2, B - 2, inner);
+}
+
+void XPButtonX::DrawOuterFrame()
+{
+    ButtonCanvas canvas(m_image);
+    const int L = m_edgeLeft, T = m_edgeTop, R = m_edgeRight, B = m_edgeBottom;
+
+    canvas.frameRect(m_clientRect, look::frame);
+    // top left
+    canvas.pixel(L, T + 1, look::frameBeside);
+    canvas.pixel(L + 1, T + 1, look::frameDiagonal);
+    canvas.pixel(L + 1, T, look::frameBeside);
+    // top right
+    canvas.pixel(R - 1, T, look::frameBeside);
+    canvas.pixel(R - 1, T + 1, look::frameDiagonal);
+    canvas.pixel(R, T + 1, look::frameBeside);
+    // bottom left
+    canvas.pixel(L, B - 2, look::frameBeside);
+    canvas.pixel(L + 1, B - 2, look::frameDiagonal);
+    canvas.pixel(L + 1, B - 1, look::frameBeside);
+    // bottom right
+    canvas.pixel(R, B - 2, look::frameBeside);
+    canvas.pixel(R - 1, B - 2, look::frameDiagonal);
+    canvas.pixel(R - 1, B - 1, look::frameBeside);
+}
+
+void XPButtonX::DrawFocusRim()
+{
+    ButtonCanvas canvas(m_image);
+    const int L = m_edgeLeft, T = m_edgeTop, R = m_edgeRight, B = m_edgeBottom;
+
+    canvas.line(L + 2, T + 1, R - 1, T + 1, look::focusRowTPlus1);
+    canvas.line(L + 1, T + 2, R, T + 2, look::focusRowTPlus2);
+
+    QRgb c = look::focusSideStart;
+    for (int y = T + 3; y <= B - 4; ++y) {
+        canvas.line(L + 2, y, L + 2, y + 1, c, look::focusSidePen);
+        canvas.line(R - 1, y, R - 1, y + 1, c, look::focusSidePen);
+        if (qBlue(c) >= look::focusSideLowestBlue)
+            c = darker(c, 4, 3, 1);
+    }
+    canvas.line(L + 1, B - 3, R - 1, B - 3, c);
+    canvas.pixel(L + 2, B - 2, look::focusBottomEnds);
+    canvas.line(L + 3, B - 2, R - 2, B - 2, look::focusRowBMinus2);
+    canvas.pixel(R - 2, B - 2, look::focusBottomEnds);
+}
+
+void XPButtonX::DrawHoverRim()
+{
+    ButtonCanvas canvas(m_image);
+    const int L = m_edgeLeft, T = m_edgeTop, R = m_edgeRight, B = m_edgeBottom;
+
+    canvas.line(L + 2, T + 1, R - 1, T + 1, look::hoverRowTPlus1);
+    canvas.line(L + 1, T + 2, R, T + 2, look::hoverRowTPlus2);
+
+    QRgb c1 = look::hoverOuterStart;
+    for (int y = T + 2; y <= B - 3; ++y) {
+        canvas.line(L + 1, y, L + 1, y + 1, c1);
+        canvas.line(R - 1, y, R - 1, y + 1, c1);
+        if (qBlue(c1) >= look::hoverOuterLowestBlue)
+            c1 = darker(c1, 1, 3, 7);
+    }
+    QRgb c2 = look::hoverInnerStart;
+    for (int y = T + 3; y <= B - 3; ++y) {
+        canvas.line(L + 2, y, L + 2, y + 1, c2);
+        canvas.line(R - 2, y, R - 2, y + 1, c2);
+        if (qBlue(c2) >= look::hoverInnerLowestBlue)
+            c2 = darker(c2, 1, 4, 8);
+    }
+    canvas.line(L + 3, B - 3, R, B - 3, c2);
+    canvas.line(L + 2, B - 2, R - 1, B - 2, look::hoverRowBMinus2);
+}
+
+void XPButtonX::DrawCaption()
+{
+    ButtonCanvas canvas(m_image);
+    QRect r(0, 0, m_shapeWidth, m_shapeHeight);
+
+    QRgb colour = look::disabledCaption;
+    if (m_enabledValue != 0)
+        colour = resolveColor(m_hovering != 0 ? m_foreHoverColor : m_foreColor).rgb();
+
+    const int h = canvas.measureText(r, m_captionText, font());
+
+    const double surfaceHeight = m_image.height();
+    const double surfaceWidth = m_image.width();
+    const int bottom = roundHalfEven(surfaceHeight * 0.5 + h * 0.5);
+    const int right = roundHalfEven(surfaceWidth);
+    const int top = roundHalfEven(surfaceHeight * 0.5 - h * 0.5);
+    r = QRect(0, top, right, bottom - top);
+    m_lastCaptionRect = r;
+
+    canvas.drawText(r, m_captionText, font(), colour);
+}
+
+void XPButtonX::ApplyWindowShape()
+{
+    const int w = m_shapeWidth;
+    const int h = m_shapeHeight;
+    if (w <= 0 || h <= 0)
+        return;
+    QRegion shape(0, 0, w, h);
+    shape -= QRegion(0, 0, 1, 1);
+    shape -= QRegion(0, h - 1, 1, 1);
+    shape -= QRegion(w - 1, 0, 1, 1);
+    shape -= QRegion(w - 1, h - 1, 1, 1);
+    // Handing the same shape to the window system again would only cost time.
+    if (mask() != shape)
+        setMask(shape);
+    update();
+}
+
+// --- colours ---------------------------------------------------------------------------------
+
+QColor XPButtonX::resolveColor(std::uint32_t value) const
+{
+    if ((value & 0x80000000u) == 0)
+        return QColor(int(value & 0xff), int((value >> 8) & 0xff), int((value >> 16) & 0xff));
+
+    // The Windows system colour indexes, on the nearest role of this widget's palette.
+    const QPalette &pal = palette();
+    auto active = [&pal](QPalette::ColorRole role) { return pal.color(QPalette::Active, role); };
+    switch (value & 0xffu) {
+    case 0:  return active(QPalette::Button);          // scroll bar
+    case 1:  return active(QPalette::Window);          // desktop
+    case 2:  return active(QPalette::Highlight);       // active caption
+    case 3:  return pal.color(QPalette::Inactive, QPalette::Highlight); // inactive caption
+    case 4:  return active(QPalette::Window);          // menu
+    case 5:  return active(QPalette::Base);            // window background
+    case 6:  return active(QPalette::Shadow);          // window frame
+    case 7:  return active(QPalette::WindowText);      // menu text
+    case 8:  return active(QPalette::Text);            // window text
+    case 9:  return active(QPalette::HighlightedText); // caption text
+    case 10: return active(QPalette::Window);          // active border
+    case 11: return active(QPalette::Window);          // inactive border
+    case 12: return active(QPalette::Dark);            // application workspace
+    case 13: return active(QPalette::Highlight);       // highlight
+    case 14: return active(QPalette::HighlightedText); // highlighted text
+    case 15: return active(QPalette::Button);          // button face
+    case 16: return active(QPalette::Dark);            // button shadow
+    case 17: return pal.color(QPalette::Disabled, QPalette::Text); // grey text
+    case 18: return active(QPalette::ButtonText);      // button text
+    case 19: return pal.color(QPalette::Inactive, QPalette::HighlightedText); // inactive caption text
+    case 20: return active(QPalette::Light);           // button highlight
+    case 21: return active(QPalette::Shadow);          // 3-D dark shadow
+    case 22: return active(QPalette::Midlight);        // 3-D light
+    case 23: return active(QPalette::ToolTipText);     // info text
+    case 24: return active(QPalette::ToolTipBase);     // info background
+    case 26: return active(QPalette::Link);            // hot-tracked item
+    case 27: return active(QPalette::Highlight);       // gradient active caption
+    case 28: return pal.color(QPalette::Inactive, QPalette::Highlight); // gradient inactive caption
+    case 29: return active(QPalette::Highlight);       // menu highlight
+    case 30: return active(QPalette::Window);          // menu bar
+    default: return active(QPalette::ButtonText);
+    }
+}
