@@ -127,7 +127,6 @@ private:
     void refreshNow();
 
     // Input plumbing around the handlers above.
-    bool prepareForInput();
     void registerAccessKey();
     void followFocus(QWidget *previous, QWidget *current);
     void sendTabKey(bool forward);
@@ -162,7 +161,4 @@ private:
     bool m_clickArmed = false;       // a left press began on the control and no double click followed
     bool m_buttonHeld = false;       // a press is under way (its release not yet handled)
     bool m_capturing = false;        // the pointer is grabbed until the next release
-    // Runs while the object is built, before any constructor body: pointer tracking for the
-    // hover look and a focus policy that takes both Tab and click focus.
-    bool m_inputPrepared = prepareForInput();
 };

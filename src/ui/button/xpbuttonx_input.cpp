@@ -167,15 +167,6 @@ bool isButton(const QWidget *widget)
 
 } // namespace
 
-// --- setting up ------------------------------------------------------------------------------
-
-bool XPButtonX::prepareForInput()
-{
-    setMouseTracking(true);            // moves without a button held start the hover look
-    setFocusPolicy(Qt::StrongFocus);   // Qt keeps a disabled widget out of the focus chain itself
-    return true;
-}
-
 // --- Qt events to notifications -----------------------------------------------------------
 
 bool XPButtonX::event(QEvent *event)
