@@ -1,0 +1,657 @@
+#include "ui/main/form1.h"
+
+#include "engine/numeric.h"
+#include "engine/runtimeerror.h"
+#include "engine/scheduletexts.h"
+#include "platform/messagebox.h"
+#include "ui/button/buttonform.h"
+#include "ui/button/xpbuttonx.h"
+#include "ui/main/form1layout.h"
+#include "ui/main/keyascii.h"
+#include "ui/main/programexit.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDesktopServices>
+#include <QFile>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTimer>
+#include <QUrl>
+
+namespace {
+
+using form1layout::ControlRow;
+using form1layout::FontKind;
+using form1layout::Kind;
+using form1layout::Rgb;
+
+Form1 *g_instance = nullptr;
+
+constexpr char kAuthorsPage[] = "http://www.tamsira.example/quorvel/";
+constexpr char kWindowIcon[] = ":/icons/quorvel.png";
+constexpr char kButtonResource[] = ":/forms/form1.frm";
+
+constexpr std::int16_t kCodeBackspace = 8;
+constexpr std::int16_t kCodeEnter = 13;
+constexpr std::int16_t kCodeDigitZero = 48;
+constexpr std::int16_t kCodeDigitNine = 57;
+
+const QString kRefusedCharacterText = QStringLiteral(" Anda tidak bisa memasukan huruf !");
+const QString kRefusedCharacterTitle = QStringLiteral("Warning");
+const QString kClickProsesNotice = QStringLiteral("Klik proses jika sudah selesai menginputkan ");
+const QString kResultBoxNotice = QStringLiteral("Maaf tempat ini tidak bisa ditambahkan teks");
+
+QString toQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QColor toQColor(const Rgb &rgb)
+{
+    return QColor(rgb.red, rgb.green, rgb.blue);
+}
+
+QFont fontFor(FontKind kind)
+{
+    QFont font(toQString(kind == FontKind::MsSansSerif ? form1layout::kMsSansSerif
+                                                       : form1layout::kVerdana));
+    font.setPointSizeF(form1layout::kFontPointSize);
+    font.setBold(kind == FontKind::VerdanaBold);
+    return font;
+}
+
+QRect pixelRect(const ControlRow &row)
+{
+    return QRect(form1layout::toPixels(row.left), form1layout::toPixels(row.top),
+                 form1layout::toPixels(row.width), form1layout::toPixels(row.height));
+}
+
+QWidget *createWidget(const ControlRow &row, QWidget *parent)
+{
+    const QString caption = toQString(row.caption);
+    switch (row.kind) {
+    case Kind::Frame: return new QGroupBox(caption, parent);
+    case Kind::OptionButton: return new QRadioButton(caption, parent);
+    case Kind::CheckBox: return new QCheckBox(caption, parent);
+    case Kind::Label: {
+        auto *label = new QLabel(caption, parent);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setTextFormat(Qt::PlainText);
+        return label;
+    }
+    case Kind::InputBox:
+    case Kind::ResultBox: {
+        auto *box = new QLineEdit(caption, parent);
+        box->setMaxLength(row.kind == Kind::InputBox ? form1layout::kInputMaxLength : 32767);
+        box->setReadOnly(row.kind == Kind::ResultBox);
+        return box;
+    }
+    case Kind::PushButton: return new QPushButton(caption, parent);
+    }
+    return nullptr;
+}
+
+// Colours of one control: the text colour of the table, the window blue behind frames, option
+// buttons and the check box, white behind push buttons, labels see through.
+void applyColours(QWidget *widget, const ControlRow &row)
+{
+    QPalette palette = widget->palette();
+    const QColor text = toQColor(row.textColor);
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::Text, text);
+    palette.setColor(QPalette::ButtonText, text);
+    switch (row.kind) {
+    case Kind::Frame:
+        palette.setColor(QPalette::Window, toQColor(form1layout::kWindowBlue));
+        widget->setAutoFillBackground(true);
+        break;
+    case Kind::OptionButton:
+    case Kind::CheckBox:
+        // Their background is the window blue of what lies behind them; painting it again
+        // would cover the frame's border, which this style draws lower than the old one did.
+        palette.setColor(QPalette::Window, toQColor(form1layout::kWindowBlue));
+        palette.setColor(QPalette::Button, toQColor(form1layout::kWindowBlue));
+        widget->setAutoFillBackground(false);
+        break;
+    case Kind::PushButton:
+        palette.setColor(QPalette::Button, toQColor(form1layout::kWhite));
+        palette.setColor(QPalette::Window, toQColor(form1layout::kWhite));
+        break;
+    case Kind::InputBox:
+    case Kind::ResultBox:
+        palette.setColor(QPalette::Base, toQColor(form1layout::kWhite));
+        break;
+    case Kind::Label:
+        widget->setAutoFillBackground(false);
+        break;
+    }
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+Form1::Form1(QWidget *parent)
+    : QMainWindow(parent)
+{
+    g_instance = this;
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(toQString(form1layout::kDesignTitle));
+    if (QFile::exists(QString::fromLatin1(kWindowIcon)))
+        setWindowIcon(QIcon(QString::fromLatin1(kWindowIcon)));
+
+    createControls();
+    createPushButtons();
+    createCommandButtons();
+    createMenu();
+    createTimers();
+    installKeyFilters();
+    applyTabOrder();
+    applyWindowFrame();
+
+    Form_Load();
+    m_option1->setChecked(true);
+    m_option1->setFocus(Qt::OtherFocusReason);
+}
+
+Form1::~Form1()
+{
+    if (g_instance == this)
+        g_instance = nullptr;
+}
+
+Form1 *Form1::instance()
+{
+    return g_instance;
+}
+
+QColor Form1::backColor() const
+{
+    return toQColor(form1layout::kWindowBlue);
+}
+
+const char *Form1::authorsPageAddress()
+{
+    return kAuthorsPage;
+}
+
+template <typename T>
+T *Form1::control(const char *name) const
+{
+    return qobject_cast<T *>(m_controls.value(QString::fromLatin1(name)));
+}
+
+// --- construction --------------------------------------------------------------------------
+
+void Form1::createControls()
+{
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(form1layout::toPixels(form1layout::kClientWidthTwips),
+                         form1layout::toPixels(form1layout::kClientHeightTwips));
+    QPalette palette = client->palette();
+    palette.setColor(QPalette::Window, backColor());
+    client->setPalette(palette);
+    client->setAutoFillBackground(true);
+    client->setFont(fontFor(FontKind::VerdanaBold));
+    setCentralWidget(client);
+
+    for (const ControlRow &row : form1layout::kControls) {
+        QWidget *container = row.container.empty()
+                                 ? client
+                                 : m_controls.value(toQString(row.container));
+        QWidget *widget = createWidget(row, container);
+        widget->setObjectName(toQString(row.name));
+        widget->setFont(fontFor(row.font));
+        widget->setGeometry(pixelRect(row));
+        applyColours(widget, row);
+        widget->setVisible(row.visible);
+        m_controls.insert(widget->objectName(), widget);
+    }
+
+    for (int i = 1; i <= 10; ++i)
+        m_text[i] = control<QLineEdit>(qPrintable(QStringLiteral("Text%1").arg(i)));
+    for (int i = 0; i < 5; ++i) {
+        m_awtDetail[i] = control<QLabel>(qPrintable(QStringLiteral("AWTDetail_%1").arg(i)));
+        m_turnAround[i] = control<QLabel>(qPrintable(QStringLiteral("TurnAround_%1").arg(i)));
+    }
+    m_hasilAWT = control<QLineEdit>("HasilAWT");
+    m_hasilATT = control<QLineEdit>("HasilATT");
+    m_option1 = control<QRadioButton>("Option1");
+    m_option2 = control<QRadioButton>("Option2");
+    m_check1 = control<QCheckBox>("Check1");
+    m_frame4 = control<QGroupBox>("Frame4");
+}
+
+void Form1::createPushButtons()
+{
+    for (const ControlRow &row : form1layout::kPushButtons) {
+        QWidget *widget = createWidget(row, m_frame4);
+        widget->setObjectName(toQString(row.name));
+        widget->setFont(fontFor(row.font));
+        widget->setGeometry(pixelRect(row));
+        applyColours(widget, row);
+        widget->setVisible(row.visible);
+        // The owner-drawn buttons on top own the access letters; the covered push buttons
+        // keep their captions but do not compete for the same keys.
+        static_cast<QPushButton *>(widget)->setShortcut(QKeySequence());
+        m_controls.insert(widget->objectName(), widget);
+    }
+    m_command1 = control<QPushButton>("Command1");
+    m_command3 = control<QPushButton>("Command3");
+    m_command2 = control<QPushButton>("Command2");
+    connect(m_command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(m_command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+    connect(m_command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+}
+
+void Form1::createCommandButtons()
+{
+    m_commandButtons = loadFormButtons(this, QString::fromLatin1(kButtonResource));
+    const struct {
+        const char *name;
+        void (Form1::*handler)();
+    } clicks[] = {
+        {"XPButton1", &Form1::Command1_Click},
+        {"XPButton2", &Form1::Command3_Click},
+        {"CMBPrint", &Form1::CMBPrint_Click},
+        {"CMBSimpan", &Form1::CMBSimpan_Click},
+        {"XPButton3", &Form1::Command2_Click},
+    };
+    for (const auto &click : clicks) {
+        XPButtonX *button = m_commandButtons.value(QString::fromLatin1(click.name));
+        if (!button)
+            continue;
+        connect(button, &XPButtonX::Click, this, click.handler);
+        button->raise();
+        m_controls.insert(button->objectName(), button);
+    }
+}
+
+void Form1::createMenu()
+{
+    m_mnprog = menuBar()->addMenu(QStringLiteral("Program"));
+    m_mnprog->setObjectName(QStringLiteral("mnprog"));
+    m_mnabout = m_mnprog->addAction(QStringLiteral("About"));
+    m_mnabout->setObjectName(QStringLiteral("mnabout"));
+    connect(m_mnabout, &QAction::triggered, this, &Form1::mnabout_Click);
+}
+
+void Form1::createTimers()
+{
+    m_timer1 = new QTimer(this);
+    m_timer1->setObjectName(QStringLiteral("Timer1"));
+    m_timer1->setInterval(form1layout::kTimer1IntervalMs);
+    connect(m_timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+
+    m_timer2 = new QTimer(this);
+    m_timer2->setObjectName(QStringLiteral("Timer2"));
+    m_timer2->setInterval(form1layout::kTimer2IntervalMs);
+    connect(m_timer2, &QTimer::timeout, this, &Form1::Timer2_Timer);
+    m_timer2->start();
+}
+
+void Form1::installKeyFilters()
+{
+    const KeyPressHandler handlers[11] = {
+        nullptr,
+        &Form1::Text1_KeyPress, &Form1::Text2_KeyPress, &Form1::Text3_KeyPress,
+        &Form1::Text4_KeyPress, &Form1::Text5_KeyPress, &Form1::Text6_KeyPress,
+        &Form1::Text7_KeyPress, &Form1::Text8_KeyPress, &Form1::Text9_KeyPress,
+        &Form1::Text10_KeyPress,
+    };
+    for (int i = 1; i <= 10; ++i)
+        m_keyPressHandlers.insert(m_text[i], handlers[i]);
+    m_keyPressHandlers.insert(m_hasilATT, &Form1::HasilATT_KeyPress);
+    m_keyPressHandlers.insert(m_hasilAWT, &Form1::HasilAWT_KeyPress);
+    for (auto it = m_keyPressHandlers.cbegin(); it != m_keyPressHandlers.cend(); ++it)
+        it.key()->installEventFilter(this);
+    m_frame4->installEventFilter(this);
+}
+
+void Form1::applyTabOrder()
+{
+    QWidget *previous = nullptr;
+    for (std::string_view name : form1layout::kTabOrder) {
+        QWidget *widget = m_controls.value(toQString(name));
+        if (!widget)
+            continue;   // an owner-drawn button that this window could not create
+        if (previous)
+            setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
+
+void Form1::applyWindowFrame()
+{
+    // Fixed single border: a minimize box but no maximize box, and no resizing.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void Form1::showEvent(QShowEvent *event)
+{
+    if (!m_centred) {
+        m_centred = true;
+        if (QScreen *screen = this->screen()) {
+            QRect frame(QPoint(), sizeHint().expandedTo(size()));
+            frame.moveCenter(screen->availableGeometry().center());
+            move(frame.topLeft());
+        }
+    }
+    QMainWindow::showEvent(event);
+}
+
+// --- start-up and the Proses command --------------------------------------------------------
+
+bool Form1::Form_Load()
+{
+    m_savedCaption = windowTitle();
+    m_values.buffer = 0;
+
+    engine::BoxTexts boxes;
+    const int arrivalBoxes[5] = {1, 2, 3, 4, 10};
+    const int burstBoxes[5] = {5, 6, 7, 8, 9};
+    for (int i = 0; i < 5; ++i) {
+        boxes.arrival[static_cast<std::size_t>(i)] = m_text[arrivalBoxes[i]]->text().toStdString();
+        boxes.burst[static_cast<std::size_t>(i)] = m_text[burstBoxes[i]]->text().toStdString();
+    }
+    try {
+        m_processes = engine::ProcessSet::read(boxes);
+    } catch (const engine::RuntimeError &error) {
+        // Any text may reach a box through its context menu; a number that does not fit is
+        // reported like every other failure of the numeric rules, never left to crash.
+        showFatalError(engine::texts::fatalErrorText(error.number(), error.description()));
+        return false;
+    }
+
+    m_values.stepValue = 0;
+    m_values.buffer = 0;
+    setTextColor(m_hasilAWT, toQColor(form1layout::kBlack));
+    writeBufferText();
+    return true;
+}
+
+void Form1::writeBufferText()
+{
+    const QString text = QString::fromStdString(engine::texts::bufferText(m_values.buffer));
+    m_hasilATT->setText(text);
+    m_hasilAWT->setText(text);
+}
+
+void Form1::Command1_Click()
+{
+    if (!Form_Load())
+        return;
+    m_values.stepValue = 0;
+    m_values.buffer = 0;
+    if (m_option1->isChecked())
+        FCFS();
+    else if (m_option2->isChecked())
+        SJF();
+}
+
+void Form1::FCFS()
+{
+    engine::runFcfs(m_processes, m_values, *this, decimalSeparator());
+}
+
+void Form1::SJF()
+{
+    engine::runSjf(m_processes, m_values, *this, decimalSeparator());
+}
+
+std::string Form1::decimalSeparator() const
+{
+    return QLocale::system().decimalPoint().toStdString();
+}
+
+// --- Reset and Close ------------------------------------------------------------------------
+
+void Form1::Command3_Click()
+{
+    for (int box : {1, 2, 3, 4, 10, 5, 6, 7, 8, 9})
+        m_text[box]->setText(QStringLiteral("0"));
+    for (int i = 0; i < 5; ++i)
+        m_awtDetail[i]->setText(QString::fromStdString(engine::texts::detailCaption(i, 0)));
+    for (int i = 0; i < 5; ++i)
+        m_turnAround[i]->setText(QString::fromStdString(engine::texts::detailCaption(i, 0)));
+    m_values.stepValue = 0;
+    m_values.buffer = 0;
+    const QString result =
+        QString::fromStdString(engine::texts::resultText(m_values.buffer, decimalSeparator()));
+    m_hasilATT->setText(result);
+    m_hasilAWT->setText(result);
+}
+
+void Form1::Command2_Click()
+{
+    m_timer1->stop();
+    m_timer2->stop();
+    endProgramNow();
+}
+
+// --- other commands ---------------------------------------------------------------------------
+
+void Form1::Frame4_DblClick()
+{
+    QDesktopServices::openUrl(QUrl(QString::fromLatin1(kAuthorsPage)));
+}
+
+void Form1::mnabout_Click()
+{
+}
+
+void Form1::CMBPrint_Click()
+{
+}
+
+void Form1::CMBSimpan_Click()
+{
+}
+
+// --- timers -----------------------------------------------------------------------------------
+
+void Form1::Timer1_Timer()
+{
+    const QColor current = m_hasilAWT->palette().color(QPalette::Text);
+    const QColor black = toQColor(form1layout::kBlack);
+    const QColor red = toQColor(form1layout::kRed);
+    if (current == black)
+        setTextColor(m_hasilAWT, red);
+    else if (current == red)
+        setTextColor(m_hasilAWT, black);
+}
+
+void Form1::Timer2_Timer()
+{
+    if (m_savedCaption.isEmpty())
+        return;
+    m_savedCaption = m_savedCaption.mid(1) + m_savedCaption.at(0);
+    setWindowTitle(m_savedCaption);
+}
+
+void Form1::setTextColor(QWidget *widget, const QColor &color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Text, color);
+    palette.setColor(QPalette::WindowText, color);
+    widget->setPalette(palette);
+}
+
+void Form1::setBaseColor(QWidget *widget, const QColor &color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Base, color);
+    widget->setPalette(palette);
+}
+
+// --- key filters ------------------------------------------------------------------------------
+
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_frame4) {
+        if (event->type() == QEvent::MouseButtonDblClick) {
+            // A double click that a button let through arrives here too; only the frame's
+            // own surface opens the page.
+            const auto *mouse = static_cast<QMouseEvent *>(event);
+            if (!m_frame4->childAt(mouse->position().toPoint()))
+                Frame4_DblClick();
+        }
+        return QMainWindow::eventFilter(watched, event);
+    }
+    auto *box = qobject_cast<QLineEdit *>(watched);
+    if (box && event->type() == QEvent::KeyPress && m_keyPressHandlers.contains(box))
+        return handleBoxKey(box, static_cast<QKeyEvent *>(event));
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool Form1::handleBoxKey(QLineEdit *box, QKeyEvent *event)
+{
+    if (box == m_text[1]) {
+        std::int16_t keyCode = keyascii::virtualKeyCode(*event);
+        std::int16_t shift = keyascii::shiftState(*event);
+        Text1_KeyDown(keyCode, shift);
+    }
+
+    const std::optional<std::int16_t> code = keyascii::characterCode(*event);
+    if (!code) {
+        if (box->isReadOnly())
+            return false;
+        // No character reaches an input box except through its key filter: an Alt
+        // combination that the box would type, or a paste from the keyboard, is dropped.
+        const bool altText = (event->modifiers() & Qt::AltModifier) && !event->text().isEmpty();
+        return altText || event->matches(QKeySequence::Paste);
+    }
+
+    std::int16_t keyAscii = *code;
+    (this->*m_keyPressHandlers.value(box))(keyAscii);
+    return keyAscii == 0;
+}
+
+void Form1::filterInputKey(std::int16_t &KeyAscii, QLineEdit *next)
+{
+    const bool digit = KeyAscii >= kCodeDigitZero && KeyAscii <= kCodeDigitNine;
+    if (!digit && KeyAscii != kCodeBackspace && KeyAscii != kCodeEnter) {
+        platform::showMessage(this, kRefusedCharacterText, kRefusedCharacterTitle,
+                              platform::MessageIcon::Critical);
+        KeyAscii = 0;
+    }
+    if (KeyAscii != kCodeEnter)
+        return;
+    if (next) {
+        next->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    m_command1->setFocus(Qt::OtherFocusReason);
+    if (XPButtonX *proses = m_commandButtons.value(QStringLiteral("XPButton1")))
+        proses->setFocus(Qt::OtherFocusReason);
+    platform::showMessage(this, kClickProsesNotice, platform::applicationTitle(),
+                          platform::MessageIcon::Critical);
+}
+
+void Form1::Text1_KeyPress(std::int16_t &KeyAscii) { filterInputKey(KeyAscii, m_text[2]); }
+void Form1::Text2_KeyPress(std::int16_t &KeyAscii) { filterInputKey(KeyAscii, m_text[3]); }
+void Form1::Text3_KeyPress(std::int16_t &KeyAscii) { filterInputKey(KeyAscii, m_text[4]); }
+void Form1::Text4_KeyPress(std::int16_t &KeyAscii) { filterInputKey(KeyAscii, m_text[10]); }
+void Form1::Text10_KeyPress(std::int16_t &KeyAscii) { filterInputKey(KeyAscii, m_text[5]); }
+void Form1::Text5_KeyPress(std::int16_t &KeyAscii) { filterInputKey(KeyAscii, m_text[6]); }
+void Form1::Text6_KeyPress(std::int16_t &KeyAscii) { filterInputKey(KeyAscii, m_text[7]); }
+void Form1::Text7_KeyPress(std::int16_t &KeyAscii) { filterInputKey(KeyAscii, m_text[8]); }
+void Form1::Text8_KeyPress(std::int16_t &KeyAscii) { filterInputKey(KeyAscii, m_text[9]); }
+void Form1::Text9_KeyPress(std::int16_t &KeyAscii) { filterInputKey(KeyAscii, nullptr); }
+
+void Form1::Text1_KeyDown(std::int16_t &KeyCode, std::int16_t &Shift)
+{
+    Q_UNUSED(KeyCode);
+    Q_UNUSED(Shift);
+    setBaseColor(m_text[1], toQColor(form1layout::kWhite));
+}
+
+void Form1::showResultBoxNotice()
+{
+    platform::showMessage(this, kResultBoxNotice, platform::applicationTitle(),
+                          platform::MessageIcon::None);
+}
+
+void Form1::HasilATT_KeyPress(std::int16_t &KeyAscii)
+{
+    Q_UNUSED(KeyAscii);
+    showResultBoxNotice();
+}
+
+void Form1::HasilAWT_KeyPress(std::int16_t &KeyAscii)
+{
+    Q_UNUSED(KeyAscii);
+    showResultBoxNotice();
+}
+
+// --- engine::ScheduleSink ---------------------------------------------------------------------
+
+void Form1::setWaitingCaption(int index, const std::string &caption)
+{
+    if (index >= 0 && index < 5)
+        m_awtDetail[index]->setText(QString::fromStdString(caption));
+}
+
+void Form1::setTurnaroundCaption(int index, const std::string &caption)
+{
+    if (index >= 0 && index < 5)
+        m_turnAround[index]->setText(QString::fromStdString(caption));
+}
+
+void Form1::setWaitingResult(const std::string &text)
+{
+    m_hasilAWT->setText(QString::fromStdString(text));
+}
+
+void Form1::setTurnaroundResult(const std::string &text)
+{
+    m_hasilATT->setText(QString::fromStdString(text));
+}
+
+bool Form1::stepMessagesWanted()
+{
+    // The greyed state counts as not ticked.
+    return m_check1->checkState() == Qt::Checked;
+}
+
+void Form1::showStepMessage(const std::string &text)
+{
+    platform::showMessage(this, QString::fromStdString(text), platform::applicationTitle(),
+                          platform::MessageIcon::None);
+}
+
+void Form1::refuseSchedule(const std::string &title, const std::string &text)
+{
+    platform::showMessage(this, QString::fromStdString(text), QString::fromStdString(title),
+                          platform::MessageIcon::Exclamation);
+    m_text[1]->setFocus(Qt::OtherFocusReason);
+    setBaseColor(m_text[1], toQColor(form1layout::kRed));
+}
+
+void Form1::showFatalError(const std::string &text)
+{
+    platform::showMessage(this, QString::fromStdString(text),
+                          toQString(engine::texts::kFatalErrorTitle),
+                          platform::MessageIcon::Critical);
+}
+
+void Form1::enableBlinkTimer()
+{
+    // Enabling a running timer changes nothing; a restart would shift the blink's rhythm.
+    if (!m_timer1->isActive())
+        m_timer1->start();
+}

@@ -1,0 +1,146 @@
+#pragma once
+
+#include "engine/processset.h"
+#include "engine/scheduler.h"
+#include "engine/schedulesink.h"
+
+#include <QColor>
+#include <QHash>
+#include <QMainWindow>
+#include <QString>
+
+#include <cstdint>
+
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+class XPButtonX;
+
+// The main window: the policy choice, the ten input boxes of the five processes, the detail
+// labels and result boxes, the step-message switch and the command buttons.
+//
+// The schedule itself is computed by the engine; this window is the only owner of its controls
+// and receives every write, message and timer request of a run as its ScheduleSink.
+class Form1 : public QMainWindow, private engine::ScheduleSink {
+    Q_OBJECT
+
+public:
+    explicit Form1(QWidget *parent = nullptr);
+    ~Form1() override;
+
+    // The one main window, nullptr when none exists.
+    static Form1 *instance();
+
+    // The window's background colour, which the other windows take over.
+    QColor backColor() const;
+
+    // Window-level working values and the rotating copy of the title.
+    double Buffer() const { return m_values.buffer; }
+    std::int16_t stepValue() const { return m_values.stepValue; }
+    const QString &savedCaption() const { return m_savedCaption; }
+
+    // --- handlers -----------------------------------------------------------------------
+    // Reads the boxes into the process set and resets the result boxes. Returns false when a
+    // box holds a number that does not fit (the "Fatal Error" message has then been shown).
+    bool Form_Load();
+    void Command1_Click();   // Proses
+    void Command3_Click();   // Reset
+    void Command2_Click();   // Close
+    void FCFS();
+    void SJF();
+    void Frame4_DblClick();
+    void mnabout_Click();
+    void CMBPrint_Click();
+    void CMBSimpan_Click();
+    void Timer1_Timer();
+    void Timer2_Timer();
+
+    void Text1_KeyPress(std::int16_t &KeyAscii);
+    void Text2_KeyPress(std::int16_t &KeyAscii);
+    void Text3_KeyPress(std::int16_t &KeyAscii);
+    void Text4_KeyPress(std::int16_t &KeyAscii);
+    void Text5_KeyPress(std::int16_t &KeyAscii);
+    void Text6_KeyPress(std::int16_t &KeyAscii);
+    void Text7_KeyPress(std::int16_t &KeyAscii);
+    void Text8_KeyPress(std::int16_t &KeyAscii);
+    void Text9_KeyPress(std::int16_t &KeyAscii);
+    void Text10_KeyPress(std::int16_t &KeyAscii);
+    void Text1_KeyDown(std::int16_t &KeyCode, std::int16_t &Shift);
+    void HasilATT_KeyPress(std::int16_t &KeyAscii);
+    void HasilAWT_KeyPress(std::int16_t &KeyAscii);
+
+    // The authors' web page that a double click on the "Command" frame opens.
+    static const char *authorsPageAddress();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    using KeyPressHandler = void (Form1::*)(std::int16_t &);
+
+    // Construction steps.
+    void createControls();
+    void createPushButtons();
+    void createCommandButtons();
+    void createMenu();
+    void createTimers();
+    void installKeyFilters();
+    void applyTabOrder();
+    void applyWindowFrame();
+
+    // The shared filter of the ten input boxes; next is the box that Enter moves to
+    // (nullptr for Text9, which walks to the Proses button instead).
+    void filterInputKey(std::int16_t &KeyAscii, QLineEdit *next);
+    void showResultBoxNotice();
+    bool handleBoxKey(QLineEdit *box, QKeyEvent *event);
+    void setTextColor(QWidget *widget, const QColor &color);
+    void setBaseColor(QWidget *widget, const QColor &color);
+    void writeBufferText();
+    std::string decimalSeparator() const;
+
+    // engine::ScheduleSink
+    void setWaitingCaption(int index, const std::string &caption) override;
+    void setTurnaroundCaption(int index, const std::string &caption) override;
+    void setWaitingResult(const std::string &text) override;
+    void setTurnaroundResult(const std::string &text) override;
+    bool stepMessagesWanted() override;
+    void showStepMessage(const std::string &text) override;
+    void refuseSchedule(const std::string &title, const std::string &text) override;
+    void showFatalError(const std::string &text) override;
+    void enableBlinkTimer() override;
+
+    template <typename T>
+    T *control(const char *name) const;
+
+    engine::ProcessSet m_processes;
+    engine::WorkingValues m_values;
+    QString m_savedCaption;
+    bool m_centred = false;
+
+    QHash<QString, QWidget *> m_controls;
+    QHash<QLineEdit *, KeyPressHandler> m_keyPressHandlers;
+    QHash<QString, XPButtonX *> m_commandButtons;
+    QLineEdit *m_text[11] = {};   // Text1..Text10 at their own number; [0] unused
+    QLineEdit *m_hasilAWT = nullptr;
+    QLineEdit *m_hasilATT = nullptr;
+    QLabel *m_awtDetail[5] = {};
+    QLabel *m_turnAround[5] = {};
+    QRadioButton *m_option1 = nullptr;
+    QRadioButton *m_option2 = nullptr;
+    QCheckBox *m_check1 = nullptr;
+    QGroupBox *m_frame4 = nullptr;
+    QPushButton *m_command1 = nullptr;
+    QPushButton *m_command2 = nullptr;
+    QPushButton *m_command3 = nullptr;
+    QMenu *m_mnprog = nullptr;
+    QAction *m_mnabout = nullptr;
+    QTimer *m_timer1 = nullptr;
+    QTimer *m_timer2 = nullptr;
+};

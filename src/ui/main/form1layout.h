@@ -1,0 +1,132 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+// The main window's controls as the form designer placed them. Positions and sizes are in
+// twips (1/1440 inch) relative to the container's client area; 15 twips are one pixel.
+namespace form1layout {
+
+struct Rgb {
+    int red = 0;
+    int green = 0;
+    int blue = 0;
+};
+
+inline constexpr Rgb kWindowBlue{218, 234, 254};
+inline constexpr Rgb kBlue{0, 0, 255};
+inline constexpr Rgb kGreen{0, 128, 0};
+inline constexpr Rgb kTeal{0, 128, 128};
+inline constexpr Rgb kLilac{128, 128, 255};
+inline constexpr Rgb kBlack{0, 0, 0};
+inline constexpr Rgb kRed{255, 0, 0};
+inline constexpr Rgb kWhite{255, 255, 255};
+
+inline constexpr int kTwipsPerPixel = 15;
+inline constexpr int kClientWidthTwips = 8055;
+inline constexpr int kClientHeightTwips = 8730;
+
+constexpr int toPixels(int twips)
+{
+    return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
+}
+
+inline constexpr std::string_view kDesignTitle =
+    ".......     Quorvel Versi Beta Tamsira 2006     .......";
+
+enum class Kind { Frame, OptionButton, CheckBox, Label, InputBox, ResultBox, PushButton };
+
+enum class FontKind {
+    VerdanaBold,   // the form's font: Verdana 8.25 pt bold
+    Verdana,       // Verdana 8.25 pt regular
+    MsSansSerif,   // MS Sans Serif 8.25 pt regular
+};
+
+inline constexpr std::string_view kVerdana = "Verdana";
+inline constexpr std::string_view kMsSansSerif = "MS Sans Serif";
+inline constexpr double kFontPointSize = 8.25;
+
+struct ControlRow {
+    std::string_view name;
+    Kind kind;
+    std::string_view container;   // empty: the window itself
+    std::string_view caption;
+    int left;
+    int top;
+    int width;
+    int height;
+    Rgb textColor = kBlack;
+    FontKind font = FontKind::VerdanaBold;
+    bool visible = true;
+};
+
+// In creation order, which is also the stacking order (later rows lie on top).
+inline constexpr std::array<ControlRow, 41> kControls{{
+    {"Frame1", Kind::Frame, "", "Tipe Penjadwalan", 360, 240, 7335, 855, kBlue},
+    {"Option1", Kind::OptionButton, "Frame1", "FCFS", 2040, 240, 1215, 495, kBlue},
+    {"Option2", Kind::OptionButton, "Frame1", "SJF Non Preemptive", 3840, 240, 2655, 495, kBlue},
+
+    {"Frame2", Kind::Frame, "", "Proses", 360, 1200, 7335, 3255, kGreen},
+    {"Label3", Kind::Label, "Frame2", "Arrival Time", 1200, 240, 2655, 375, kLilac},
+    {"Label4", Kind::Label, "Frame2", "Burst Time", 4800, 240, 2535, 375, kLilac},
+    {"Label2_0", Kind::Label, "Frame2", "P1", 480, 720, 735, 375, kLilac},
+    {"Label2_1", Kind::Label, "Frame2", "P2", 480, 1200, 735, 375, kLilac},
+    {"Label2_2", Kind::Label, "Frame2", "P3", 480, 1680, 735, 375, kLilac},
+    {"Label2_3", Kind::Label, "Frame2", "P4", 480, 2160, 735, 375, kLilac},
+    {"Label2_4", Kind::Label, "Frame2", "P5", 480, 2640, 735, 375, kLilac},
+    {"Text1", Kind::InputBox, "Frame2", "0", 1200, 720, 2655, 375, kLilac},
+    {"Text2", Kind::InputBox, "Frame2", "0", 1200, 1200, 2655, 375, kLilac},
+    {"Text3", Kind::InputBox, "Frame2", "0", 1200, 1680, 2655, 375, kLilac},
+    {"Text4", Kind::InputBox, "Frame2", "0", 1200, 2160, 2655, 375, kLilac},
+    {"Text10", Kind::InputBox, "Frame2", "0", 1200, 2640, 2655, 375, kLilac},
+    {"Text5", Kind::InputBox, "Frame2", "0", 4800, 720, 2295, 375, kLilac},
+    {"Text6", Kind::InputBox, "Frame2", "0", 4800, 1200, 2295, 375, kLilac},
+    {"Text7", Kind::InputBox, "Frame2", "0", 4800, 1680, 2295, 375, kLilac},
+    {"Text8", Kind::InputBox, "Frame2", "0", 4800, 2160, 2295, 375, kLilac},
+    {"Text9", Kind::InputBox, "Frame2", "0", 4800, 2640, 2295, 375, kLilac},
+
+    {"Frame5", Kind::Frame, "", "Detail", 360, 4560, 3735, 2535, kBlue},
+    {"Label5_0", Kind::Label, "Frame5", "Waiting Time ::", 240, 480, 2415, 255, kTeal},
+    {"Label5_1", Kind::Label, "Frame5", "Turn Around ::", 2040, 480, 1575, 255, kTeal},
+    {"AWTDetail_0", Kind::Label, "Frame5", "P1 = Empty", 240, 840, 1815, 255},
+    {"AWTDetail_1", Kind::Label, "Frame5", "P2 = Empty", 240, 1080, 1815, 255},
+    {"AWTDetail_2", Kind::Label, "Frame5", "P3 = Empty", 240, 1320, 1815, 255},
+    {"AWTDetail_3", Kind::Label, "Frame5", "P4 = Empty", 240, 1560, 1815, 255},
+    {"AWTDetail_4", Kind::Label, "Frame5", "P5 = Empty", 240, 1800, 1815, 255},
+    {"TurnAround_0", Kind::Label, "Frame5", "P1 = Empty", 2040, 840, 1575, 255},
+    {"TurnAround_1", Kind::Label, "Frame5", "P2 = Empty", 2040, 1080, 1455, 255},
+    {"TurnAround_2", Kind::Label, "Frame5", "P3 = Empty", 2040, 1320, 1335, 255},
+    {"TurnAround_3", Kind::Label, "Frame5", "P4 = Empty", 2040, 1560, 1215, 255},
+    {"TurnAround_4", Kind::Label, "Frame5", "P5 = Empty", 2040, 1800, 1575, 255},
+
+    {"Frame3", Kind::Frame, "", "Average", 4200, 4560, 3495, 2535, kGreen},
+    {"Label6", Kind::Label, "Frame3", "Awaiting Time", 1080, 360, 1575, 255, kBlack, FontKind::Verdana},
+    {"HasilAWT", Kind::ResultBox, "Frame3", "", 240, 600, 3015, 375},
+    {"Label7", Kind::Label, "Frame3", "Turn Around", 1080, 1560, 1215, 255, kBlack, FontKind::Verdana},
+    {"HasilATT", Kind::ResultBox, "Frame3", "", 240, 1800, 3015, 375},
+
+    {"Check1", Kind::CheckBox, "", "Process with Message", 360, 7200, 3255, 255, kBlack, FontKind::Verdana},
+    {"Frame4", Kind::Frame, "", "Command", 360, 7560, 7335, 975},
+}};
+
+// The push buttons of the "Command" frame; the owner-drawn buttons that forward to them lie on top.
+inline constexpr std::array<ControlRow, 3> kPushButtons{{
+    {"Command1", Kind::PushButton, "Frame4", "&Proses", 360, 360, 1215, 375},
+    {"Command3", Kind::PushButton, "Frame4", "&Reset", 1920, 360, 975, 375},
+    {"Command2", Kind::PushButton, "Frame4", "&Close", 6000, 360, 1215, 375, kBlack,
+     FontKind::VerdanaBold, false},
+}};
+
+inline constexpr int kInputMaxLength = 4;
+
+inline constexpr int kTimer1IntervalMs = 500;   // blink of the average waiting time
+inline constexpr int kTimer2IntervalMs = 100;   // scrolling title
+
+// The order in which Tab visits the controls that can take the focus.
+inline constexpr std::array<std::string_view, 22> kTabOrder{{
+    "Option1", "Option2", "Text5", "Text6", "Text7", "Text8", "Text2", "Text3", "Text4", "Text1",
+    "HasilAWT", "Command1", "HasilATT", "Text9", "Text10", "Command3", "XPButton1", "XPButton2",
+    "XPButton3", "Check1", "CMBPrint", "CMBSimpan",
+}};
+
+} // namespace form1layout
