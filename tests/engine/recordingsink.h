@@ -1,0 +1,85 @@
+#pragma once
+
+#include "engine/processset.h"
+#include "engine/schedulesink.h"
+
+#include <array>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace enginetest {
+
+// Logs every call a run makes, in order, as one line each:
+//   "AWTDetail(i): <caption>", "TurnAround(i): <caption>", "HasilAWT: <text>",
+//   "HasilATT: <text>", "ask" (stepMessagesWanted), "message: <text>",
+//   "refuse: <title> | <text>", "fatal: <text>", "Timer1".
+class RecordingSink : public engine::ScheduleSink {
+public:
+    explicit RecordingSink(bool messagesWanted = true) : m_messagesWanted(messagesWanted) {}
+
+    void setWaitingCaption(int index, const std::string &caption) override
+    {
+        m_log.push_back("AWTDetail(" + std::to_string(index) + "): " + caption);
+    }
+    void setTurnaroundCaption(int index, const std::string &caption) override
+    {
+        m_log.push_back("TurnAround(" + std::to_string(index) + "): " + caption);
+    }
+    void setWaitingResult(const std::string &text) override { m_log.push_back("HasilAWT: " + text); }
+    void setTurnaroundResult(const std::string &text) override
+    {
+        m_log.push_back("HasilATT: " + text);
+    }
+    bool stepMessagesWanted() override
+    {
+        m_log.push_back("ask");
+        return m_messagesWanted;
+    }
+    void showStepMessage(const std::string &text) override { m_log.push_back("message: " + text); }
+    void refuseSchedule(const std::string &title, const std::string &text) override
+    {
+        m_log.push_back("refuse: " + title + " | " + text);
+    }
+    void showFatalError(const std::string &text) override { m_log.push_back("fatal: " + text); }
+    void enableBlinkTimer() override { m_log.push_back("Timer1"); }
+
+    // Every call, the questions for the message switch included.
+    const std::vector<std::string> &all() const { return m_log; }
+
+    // Every call except the questions for the message switch.
+    std::vector<std::string> calls() const
+    {
+        std::vector<std::string> result;
+        for (const auto &line : m_log) {
+            if (line != "ask")
+                result.push_back(line);
+        }
+        return result;
+    }
+
+    // Only the lines that begin with the given text.
+    std::vector<std::string> starting(const std::string &head) const
+    {
+        std::vector<std::string> result;
+        for (const auto &line : m_log) {
+            if (line.rfind(head, 0) == 0)
+                result.push_back(line);
+        }
+        return result;
+    }
+
+private:
+    bool m_messagesWanted;
+    std::vector<std::string> m_log;
+};
+
+// The ten box texts in the window's order of input: arrival P1..P5, burst P1..P5.
+inline engine::BoxTexts boxes(std::array<std::string, 5> arrival, std::array<std::string, 5> burst)
+{
+    return engine::BoxTexts{std::move(arrival), std::move(burst)};
+}
+
+inline const std::string kOverflowText = "fatal: Program error !!. Error Number : 6\r\nDekripsi Error : Overflow";
+
+} // namespace enginetest
