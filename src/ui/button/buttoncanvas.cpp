@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QPainter>
 #include <QString>
+#include <QTextLayout>
+#include <QTextOption>
 
 #include <algorithm>
 #include <cstdlib>
@@ -114,8 +116,40 @@ QFont ButtonCanvas::renderFont(const QFont &font)
 
 int ButtonCanvas::measureText(const QRect &rect, const QString &text, const QFont &font) const
 {
-    const QFontMetrics metrics(renderFont(font), &m_image);
-    return metrics.boundingRect(rect, textFlags(), text).height();
+    // The height is whole lines of the font's height, as the old text measuring gave it; only
+    // the line breaking is left to the text layout, which drawText shares.
+    const QFont used = renderFont(font);
+    const QFontMetrics metrics(used, &m_image);
+    if (text.isEmpty())
+        return 0;
+
+    QString shown;
+    shown.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == QLatin1Char('&')) {
+            // "&&" shows one ampersand; a single one only marks the next character.
+            if (i + 1 < text.size() && text.at(i + 1) == QLatin1Char('&')) {
+                shown += c;
+                ++i;
+            }
+            continue;
+        }
+        shown += c == QLatin1Char('\n') ? QChar(QChar::LineSeparator) : c;
+    }
+
+    QTextLayout layout(shown, used, const_cast<QImage *>(&m_image));
+    QTextOption option(Qt::AlignHCenter);
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    int lines = 0;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(rect.width());
+        ++lines;
+    }
+    layout.endLayout();
+    return std::max(lines, 1) * metrics.height();
 }
 
 void ButtonCanvas::drawText(const QRect &rect, const QString &text, const QFont &font,
