@@ -171,7 +171,7 @@ bool isButton(const QWidget *widget)
 
 bool XPButtonX::event(QEvent *event)
 {
-    if (event->type() == QEvent::Shortcut) {
+    if (event->type() == QEvent::Shortcut && isEnabled()) {
         const auto *shortcut = static_cast<QShortcutEvent *>(event);
         const int id = shortcut->shortcutId();
         if (id != 0 && (id == m_shortcutId || id == m_bareShortcutId)) {
