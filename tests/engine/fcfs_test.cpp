@@ -57,17 +57,7 @@ TEST(Fcfs, WorkedExampleWritesEveryStepInOrder)
         "Timer1",
     };
     EXPECT_EQ(run.sink.calls(), expected);
-    // The switch is read right before each of the five messages.
-    const Lines &all = run.sink.all();
-    int asks = 0;
-    for (std::size_t i = 0; i < all.size(); ++i) {
-        if (all[i] == "ask") {
-            ++asks;
-            ASSERT_LT(i + 1, all.size());
-            EXPECT_EQ(all[i + 1].rfind("message: ", 0), 0u) << i;
-        }
-    }
-    EXPECT_EQ(asks, 5);
+    EXPECT_EQ(run.sink.asksRightBeforeMessages(), 5);
     EXPECT_EQ(run.values.buffer, 65);
     EXPECT_EQ(run.values.stepValue, 20);
 }
@@ -77,7 +67,7 @@ TEST(Fcfs, WithoutMessagesTheSameTextsAreWritten)
     const auto withMessages = runFcfs(kWorkedExample, true);
     const auto without = runFcfs(kWorkedExample, false);
     EXPECT_TRUE(without.sink.starting("message").empty());
-    EXPECT_EQ(without.sink.starting("ask").size(), 5u);   // still asked at every step
+    EXPECT_EQ(without.sink.asksRightBeforeMessages(), 5);   // still asked at every step
 
     Lines writes;
     for (const auto &line : withMessages.sink.calls()) {
@@ -111,22 +101,13 @@ TEST_P(FcfsResults, CaptionsAndTotals)
 {
     const FcfsCase &c = GetParam();
     const auto run = runFcfs(c.texts);
-    Lines waiting;
-    for (const auto &line : run.sink.starting("AWTDetail"))
-        waiting.push_back(line.substr(line.find(": ") + 2));
-    Lines turnaround;
-    for (const auto &line : run.sink.starting("TurnAround"))
-        turnaround.push_back(line.substr(line.find(": ") + 2));
-    EXPECT_EQ(waiting, c.waiting);
-    EXPECT_EQ(turnaround, c.turnaround);
-    EXPECT_EQ(run.sink.starting("HasilAWT"), Lines{"HasilAWT: " + c.awt});
-    EXPECT_EQ(run.sink.starting("HasilATT"), Lines{"HasilATT: " + c.att});
+    EXPECT_EQ(run.sink.tails("AWTDetail"), c.waiting);
+    EXPECT_EQ(run.sink.tails("TurnAround"), c.turnaround);
+    EXPECT_EQ(run.sink.tails("HasilAWT"), Lines{c.awt});
+    EXPECT_EQ(run.sink.tails("HasilATT"), Lines{c.att});
     EXPECT_EQ(run.sink.calls().back(), "Timer1");
     if (!c.messages.empty()) {
-        Lines messages;
-        for (const auto &line : run.sink.starting("message: "))
-            messages.push_back(line.substr(9));
-        EXPECT_EQ(messages, c.messages);
+        EXPECT_EQ(run.sink.tails("message"), c.messages);
     }
 }
 

@@ -69,6 +69,34 @@ public:
         return result;
     }
 
+    // What follows "<name>: " in the lines that start with head, e.g. the captions written.
+    std::vector<std::string> tails(const std::string &head) const
+    {
+        std::vector<std::string> result;
+        for (const auto &line : starting(head))
+            result.push_back(line.substr(line.find(": ") + 2));
+        return result;
+    }
+
+    // The number of times the message switch was read, or -1 when a message was shown
+    // without reading the switch right before it, or the switch said yes and none followed.
+    int asksRightBeforeMessages() const
+    {
+        int asks = 0;
+        for (std::size_t i = 0; i < m_log.size(); ++i) {
+            const bool isMessage = m_log[i].rfind("message: ", 0) == 0;
+            if (isMessage && (i == 0 || m_log[i - 1] != "ask"))
+                return -1;
+            if (m_log[i] == "ask") {
+                ++asks;
+                const bool followed = i + 1 < m_log.size() && m_log[i + 1].rfind("message: ", 0) == 0;
+                if (followed != m_messagesWanted)
+                    return -1;
+            }
+        }
+        return asks;
+    }
+
 private:
     bool m_messagesWanted;
     std::vector<std::string> m_log;

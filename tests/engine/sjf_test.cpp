@@ -32,15 +32,6 @@ SjfOutcome runSjf(const engine::BoxTexts &texts, bool messages = true,
     return outcome;
 }
 
-// The part of each line after "<what>: ", for the lines that start with what.
-Lines tails(const RecordingSink &sink, const std::string &what)
-{
-    Lines result;
-    for (const auto &line : sink.starting(what))
-        result.push_back(line.substr(line.find(": ") + 2));
-    return result;
-}
-
 TEST(Sjf, WorkedExampleWritesEveryStepInOrder)
 {
     const auto run = runSjf(kWorkedExample);
@@ -70,16 +61,7 @@ TEST(Sjf, WorkedExampleWritesEveryStepInOrder)
         "HasilATT: 52/5 = 10.4 satuan waktu",
     };
     EXPECT_EQ(run.sink.calls(), expected);
-    const Lines &all = run.sink.all();
-    int asks = 0;
-    for (std::size_t i = 0; i < all.size(); ++i) {
-        if (all[i] == "ask") {
-            ++asks;
-            ASSERT_LT(i + 1, all.size());
-            EXPECT_EQ(all[i + 1].rfind("message: ", 0), 0u) << i;
-        }
-    }
-    EXPECT_EQ(asks, 10);
+    EXPECT_EQ(run.sink.asksRightBeforeMessages(), 10);
     // Buffer is the clock at the end; P5's value is the 16-bit value just computed.
     EXPECT_EQ(run.values.buffer, 24);
     EXPECT_EQ(run.values.stepValue, 3);
@@ -90,26 +72,26 @@ TEST(Sjf, WithoutMessagesTheSameTextsAreWritten)
     const auto withMessages = runSjf(kWorkedExample, true, ",");
     const auto without = runSjf(kWorkedExample, false, ",");
     EXPECT_TRUE(without.sink.starting("message").empty());
-    EXPECT_EQ(without.sink.starting("ask").size(), 10u);
+    EXPECT_EQ(without.sink.asksRightBeforeMessages(), 10);
     Lines writes;
     for (const auto &line : withMessages.sink.calls()) {
         if (line.rfind("message", 0) != 0)
             writes.push_back(line);
     }
     EXPECT_EQ(without.sink.calls(), writes);
-    EXPECT_EQ(tails(without.sink, "HasilAWT"), Lines{"28/5 = 5,6 satuan waktu"});
-    EXPECT_EQ(tails(without.sink, "HasilATT"), Lines{"52/5 = 10,4 satuan waktu"});
+    EXPECT_EQ(without.sink.tails("HasilAWT"), Lines{"28/5 = 5,6 satuan waktu"});
+    EXPECT_EQ(without.sink.tails("HasilATT"), Lines{"52/5 = 10,4 satuan waktu"});
 }
 
 TEST(Sjf, ShortProcessArrivingLateGetsNegativeTimes)
 {
     const auto run = runSjf(boxes({"0", "1", "2", "3", "20"}, {"5", "3", "8", "6", "2"}));
-    EXPECT_EQ(tails(run.sink, "AWTDetail"),
+    EXPECT_EQ(run.sink.tails("AWTDetail"),
               (Lines{"P1 = 0", "P5 = -15", "P2 = 6", "P4 = 7", "P3 = 14"}));
-    EXPECT_EQ(tails(run.sink, "TurnAround"),
+    EXPECT_EQ(run.sink.tails("TurnAround"),
               (Lines{"P1 = 5", "P5 = -13", "P2 = 9", "P4 = 13", "P3 = 22"}));
-    EXPECT_EQ(tails(run.sink, "HasilAWT"), Lines{"12/5 = 2.4 satuan waktu"});
-    EXPECT_EQ(tails(run.sink, "HasilATT"), Lines{"36/5 = 7.2 satuan waktu"});
+    EXPECT_EQ(run.sink.tails("HasilAWT"), Lines{"12/5 = 2.4 satuan waktu"});
+    EXPECT_EQ(run.sink.tails("HasilATT"), Lines{"36/5 = 7.2 satuan waktu"});
     EXPECT_EQ(run.sink.starting("message")[1],
               "message: SJF Non Preeemptive Wating Time P5 = -15, AT Position : 7, Total : -15");
 }
@@ -131,10 +113,10 @@ TEST_P(SjfOrder, EveryProcessOncePerPhaseShortestFirst)
 {
     const OrderCase &c = GetParam();
     const auto run = runSjf(c.texts, false);
-    EXPECT_EQ(tails(run.sink, "AWTDetail"), c.waiting);
-    EXPECT_EQ(tails(run.sink, "TurnAround"), c.turnaround);
-    EXPECT_EQ(tails(run.sink, "HasilAWT"), Lines{c.awt});
-    EXPECT_EQ(tails(run.sink, "HasilATT"), Lines{c.att});
+    EXPECT_EQ(run.sink.tails("AWTDetail"), c.waiting);
+    EXPECT_EQ(run.sink.tails("TurnAround"), c.turnaround);
+    EXPECT_EQ(run.sink.tails("HasilAWT"), Lines{c.awt});
+    EXPECT_EQ(run.sink.tails("HasilATT"), Lines{c.att});
     // Each label written exactly once, and the timer between the phases.
     for (int i = 0; i < 5; ++i) {
         EXPECT_EQ(run.sink.starting("AWTDetail(" + std::to_string(i) + ")").size(), 1u) << i;
