@@ -1,0 +1,171 @@
+#include "ui/report/form2.h"
+
+#include "platform/messagebox.h"
+#include "platform/printerinfo.h"
+#include "platform/reportprinter.h"
+#include "ui/button/buttonform.h"
+#include "ui/button/xpbuttonx.h"
+#include "ui/main/form1.h"
+#include "ui/report/printedreport.h"
+#include "ui/report/reportsources.h"
+
+#include <QGuiApplication>
+#include <QIcon>
+#include <QListWidget>
+#include <QScreen>
+
+namespace {
+
+// Positions and sizes in twips, as the window was laid out; 15 twips make one pixel.
+constexpr int twipsPerPixel = 15;
+constexpr int pixels(int twips) { return twips / twipsPerPixel; }
+
+struct Layout {
+    static constexpr int clientWidth = 4860;
+    static constexpr int clientHeight = 3885;
+    static constexpr int listLeft = 120;
+    static constexpr int listTop = 480;
+    static constexpr int listWidth = 4575;
+    static constexpr int listHeight = 2400;
+};
+
+const QColor listTextColor(0, 0, 192);
+const QString listFontFamily = QStringLiteral("Verdana");
+constexpr qreal listFontPoints = 8.25;
+const QString reportFontFamily = QStringLiteral("Verdana");
+constexpr qreal reportFontPoints = 9;
+
+const QString noPrinterText = QStringLiteral("Tidak ditemukan printer terpasang di Sistem Anda");
+const QString printFailedText = QStringLiteral("Ada masalah dengan printer Anda pencetakan dibatalkan");
+
+} // namespace
+
+QPointer<Form2> Form2::s_instance;
+
+Form2::Form2()
+    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                           | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+{
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("Print"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/quorvel.png")));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(pixels(Layout::clientWidth), pixels(Layout::clientHeight));
+    createControls();
+}
+
+Form2::~Form2() = default;
+
+void Form2::createControls()
+{
+    List1 = new QListWidget(this);
+    List1->setObjectName(QStringLiteral("List1"));
+    List1->setGeometry(pixels(Layout::listLeft), pixels(Layout::listTop), pixels(Layout::listWidth),
+                       pixels(Layout::listHeight));
+    QFont listFont(listFontFamily);
+    listFont.setPointSizeF(listFontPoints);
+    List1->setFont(listFont);
+    QPalette listPalette = List1->palette();
+    listPalette.setColor(QPalette::Text, listTextColor);
+    List1->setPalette(listPalette);
+
+    const auto buttons = loadFormButtons(this, QStringLiteral(":/forms/form2.frm"));
+    XPButtonX1 = buttons.value(QStringLiteral("XPButtonX1"));
+    XPButtonX2 = buttons.value(QStringLiteral("XPButtonX2"));
+    Q_ASSERT(XPButtonX1 && XPButtonX2);
+    connect(XPButtonX1, &XPButtonX::Click, this, &Form2::XPButtonX1_Click);
+    connect(XPButtonX2, &XPButtonX::Click, this, &Form2::XPButtonX2_Click);
+
+    setTabOrder(List1, XPButtonX1);
+    setTabOrder(XPButtonX1, XPButtonX2);
+}
+
+void Form2::placeOnScreen()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen->geometry().center());
+    move(frame.topLeft());
+}
+
+Form2 *Form2::instance()
+{
+    return s_instance.data();
+}
+
+Form2 *Form2::showInstance()
+{
+    if (!s_instance) {
+        s_instance = new Form2;
+        s_instance->Form_Load();
+        s_instance->placeOnScreen();
+    }
+    s_instance->show();
+    s_instance->raise();
+    s_instance->activateWindow();
+    return s_instance.data();
+}
+
+void Form2::reportLoadFailure()
+{
+    platform::showMessage(this, noPrinterText, platform::applicationTitle(),
+                          platform::MessageIcon::Critical);
+}
+
+void Form2::reportPrintFailure()
+{
+    platform::showMessage(this, printFailedText, platform::applicationTitle(),
+                          platform::MessageIcon::Critical);
+}
+
+void Form2::Form_Load()
+{
+    if (const Form1 *mainWindow = Form1::instance()) {
+        QPalette windowPalette = palette();
+        windowPalette.setColor(QPalette::Window, mainWindow->backColor());
+        setPalette(windowPalette);
+        setAutoFillBackground(true);
+    }
+
+    // Each detail is listed as far as the printer gives them; the first one missing ends it.
+    const platform::PrinterDetails printer = platform::defaultPrinterDetails();
+    if (!printer.deviceName)
+        return reportLoadFailure();
+    List1->addItem(QStringLiteral("Nama Printer Default : ") + *printer.deviceName);
+    if (!printer.port)
+        return reportLoadFailure();
+    List1->addItem(QStringLiteral("Di Port : ") + *printer.port);
+    if (!printer.driverName)
+        return reportLoadFailure();
+    List1->addItem(QStringLiteral("Driver : ") + *printer.driverName);
+    if (!printer.colorMode)
+        return reportLoadFailure();
+    List1->addItem(QStringLiteral("Color Mode ") + QString::number(*printer.colorMode));
+}
+
+void Form2::XPButtonX1_Click()
+{
+    platform::ReportPrinter printer;
+    if (!printer.setFont(reportFontFamily, reportFontPoints))
+        return reportPrintFailure();
+
+    // The report shows the main window as it is now, not as it was when this window opened.
+    QString why;
+    const auto sources = report::readReportSources(Form1::instance(), &why);
+    if (!sources)
+        return reportPrintFailure();
+    for (const QStringList &line : report::printedReportLines(*sources, report::printedReportDate())) {
+        if (!printer.printLine(line))
+            return reportPrintFailure();
+    }
+    if (!printer.endDoc())
+        return reportPrintFailure();
+    close();
+}
+
+void Form2::XPButtonX2_Click()
+{
+    close();
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+class QListWidget;
+class XPButtonX;
+
+// The print window: lists the default printer's details and prints the report of what the
+// main window shows. One instance at most, shown without an owner and without blocking.
+class Form2 : public QWidget {
+    Q_OBJECT
+
+public:
+    Form2();
+    ~Form2() override;
+
+    // Creates, loads and shows the one instance, or only brings the open one forward (its
+    // printer list is then left as it is).
+    static Form2 *showInstance();
+    // The open instance, nullptr when none is open.
+    static Form2 *instance();
+
+    // Fills the window: background from the main window, then the printer details.
+    void Form_Load();
+    // "&Print Now": prints the report, then closes the window.
+    void XPButtonX1_Click();
+    // "&Cancel": closes the window without printing.
+    void XPButtonX2_Click();
+
+private:
+    void createControls();
+    void placeOnScreen();
+    void reportLoadFailure();
+    void reportPrintFailure();
+
+    QListWidget *List1 = nullptr;
+    XPButtonX *XPButtonX1 = nullptr;
+    XPButtonX *XPButtonX2 = nullptr;
+
+    static QPointer<Form2> s_instance;
+};

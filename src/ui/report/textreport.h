@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class QWidget;
+
+namespace report {
+
+struct ReportSources;
+
+// The seven pieces of the text report, in the order they are written. Joined they are the
+// 28 lines, each ended by CR LF.
+QStringList textReportPieces(const ReportSources &sources);
+
+// Seconds of the time of day, then the day of the month, both without leading zeros:
+// 10:42:07 on 25 March gives "725".
+QString textReportStamp(const QDateTime &now);
+
+// folder + "/Quorvel_" + stamp + ".txt"; a trailing separator of the folder is not doubled.
+QString textReportPath(const QString &folder, const QString &stamp);
+
+// Where and when a save happens. The defaults are the system clock and the folder that holds
+// the program file.
+struct SaveContext {
+    std::function<QDateTime()> now = [] { return QDateTime::currentDateTime(); };
+    std::function<QString()> folder;
+};
+
+// The Save command: writes the report of what mainWindow shows into the program's folder and
+// tells the user where it went, or why it could not be written.
+void saveTextReport(QWidget *mainWindow);
+void saveTextReport(QWidget *mainWindow, const SaveContext &context);
+
+} // namespace report
