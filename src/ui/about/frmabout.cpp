@@ -1,0 +1,365 @@
+#include "ui/about/frmabout.h"
+
+#include "engine/runtimeerror.h"
+#include "platform/messagebox.h"
+#include "platform/programlaunchersystem.h"
+#include "platform/registry.h"
+#include "platform/registrylinux.h"
+#include "ui/about/frmaboutlayout.h"
+#include "ui/button/buttonform.h"
+#include "ui/button/xpbuttonx.h"
+#include "ui/main/form1.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+using namespace frmaboutlayout;
+
+// Where the system-information tool is registered.
+const QString gREGKEYSYSINFO = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO");
+const QString gREGVALSYSINFO = QStringLiteral("PATH");
+const QString gREGKEYSYSINFOLOC = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools Location");
+const QString gREGVALSYSINFOLOC = QStringLiteral("MSINFO");
+const QString kSysInfoProgram = QStringLiteral("MSINFO32.EXE");
+
+// Read control plus query value, set value, create subkey, enumerate subkeys, notify and
+// create link.
+constexpr std::uint32_t kKeyAccess = platform::win32::READ_CONTROL | platform::win32::KEY_QUERY_VALUE
+    | platform::win32::KEY_SET_VALUE | platform::win32::KEY_CREATE_SUB_KEY
+    | platform::win32::KEY_ENUMERATE_SUB_KEYS | platform::win32::KEY_NOTIFY
+    | platform::win32::KEY_CREATE_LINK;
+static_assert(kKeyAccess == 0x2003F);
+
+constexpr std::size_t kValueBufferSize = 1024;
+
+const QString kUnavailableText = QStringLiteral("System Information Is Unavailable At This Time");
+const QString kIconResource = QStringLiteral(":/icons/quorvel.png");
+
+QColor toColor(Rgb rgb)
+{
+    return QColor(rgb.red, rgb.green, rgb.blue);
+}
+
+QRect toRect(Box box)
+{
+    return QRect(toPixels(box.left), toPixels(box.top), toPixels(box.width), toPixels(box.height));
+}
+
+QString toQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Closes an opened key on every way out of GetKeyValue, the failing ones included.
+class OpenKey {
+public:
+    OpenKey(platform::Registry &registry, platform::Registry::Handle handle)
+        : m_registry(registry), m_handle(handle) {}
+    ~OpenKey() { m_registry.closeKey(m_handle); }
+    OpenKey(const OpenKey &) = delete;
+    OpenKey &operator=(const OpenKey &) = delete;
+
+private:
+    platform::Registry &m_registry;
+    platform::Registry::Handle m_handle;
+};
+
+// The folder of the second lookup and the tool's file name, joined with the separator the
+// folder itself uses (a Windows folder "\", a Linux one "/").
+QString toolInFolder(const QString &folder)
+{
+    const bool slashes = folder.contains(QLatin1Char('/')) && !folder.contains(QLatin1Char('\\'));
+    return folder + (slashes ? QLatin1Char('/') : QLatin1Char('\\')) + kSysInfoProgram;
+}
+
+} // namespace
+
+QPointer<frmAbout> frmAbout::s_instance;
+
+frmAbout::frmAbout(QWidget *parent)
+    : QDialog(parent),
+      m_registry(std::make_shared<platform::LinuxRegistry>()),
+      m_launcher(std::make_shared<platform::SystemProgramLauncher>())
+{
+    createWindow();
+    createLabels();
+    createSeparator();
+    createStandardButtons();
+    createDrawnButtons();
+    centreOnScreen();
+    Form_Load();
+}
+
+frmAbout::~frmAbout() = default;
+
+frmAbout *frmAbout::showInstance()
+{
+    if (!s_instance)
+        s_instance = new frmAbout;
+    s_instance->show();
+    s_instance->raise();
+    s_instance->activateWindow();
+    return s_instance;
+}
+
+frmAbout *frmAbout::instance()
+{
+    return s_instance;
+}
+
+QString frmAbout::versionText(int major, int minor, int revision)
+{
+    return QStringLiteral("Version %1.%2.%3").arg(major).arg(minor).arg(revision);
+}
+
+void frmAbout::setRegistry(std::shared_ptr<platform::Registry> registry)
+{
+    m_registry = std::move(registry);
+}
+
+void frmAbout::setProgramLauncher(std::shared_ptr<platform::ProgramLauncher> launcher)
+{
+    m_launcher = std::move(launcher);
+}
+
+// --- construction ---------------------------------------------------------------------------
+
+void frmAbout::createWindow()
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    // A fixed dialog border: title and close box only.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(toPixels(kClientWidthTwips), toPixels(kClientHeightTwips));
+    setWindowIcon(QIcon(kIconResource));
+
+    m_picIcon = new QLabel(this);
+    m_picIcon->setObjectName(QStringLiteral("picIcon"));
+    m_picIcon->setGeometry(toRect(kPicIcon));
+    m_picIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_picIcon->setPixmap(windowIcon().pixmap(m_picIcon->size()));
+}
+
+void frmAbout::createLabels()
+{
+    for (const LabelRow &row : kLabels) {
+        auto *label = new QLabel(toQString(row.text), this);
+        const QString name = toQString(row.name);
+        label->setObjectName(name);
+        label->setGeometry(toRect(row.box));
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setWordWrap(true);
+        QFont font(toQString(kLabelFont));
+        font.setPointSizeF(row.pointSize);
+        font.setWeight(QFont::Normal);
+        label->setFont(font);
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, toColor(row.color));
+        label->setPalette(palette);
+        label->setAutoFillBackground(false); // transparent: the window's colour shows through
+        m_labels.insert(name, label);
+    }
+}
+
+void frmAbout::createSeparator()
+{
+    for (const LineRow &row : kLines) {
+        auto *line = new QWidget(this);
+        line->setObjectName(toQString(row.name));
+        const int left = toPixels(row.x1);
+        line->setGeometry(left, toPixels(row.y), toPixels(row.x2) - left, row.widthPixels);
+        QPalette palette = line->palette();
+        palette.setColor(QPalette::Window, toColor(row.color));
+        line->setPalette(palette);
+        line->setAutoFillBackground(true);
+        line->raise();
+    }
+}
+
+void frmAbout::createStandardButtons()
+{
+    // Hidden behind the drawn buttons; cmdOK still answers Enter and Escape (keyPressEvent).
+    const auto makeButton = [this](const ButtonRow &row) {
+        auto *button = new QPushButton(toQString(row.caption), this);
+        button->setObjectName(toQString(row.name));
+        button->setGeometry(toRect(row.box));
+        button->setVisible(false);
+        return button;
+    };
+    m_cmdOK = makeButton(kCmdOK);
+    m_cmdOK->setDefault(true);
+    m_cmdSysInfo = makeButton(kCmdSysInfo);
+    connect(m_cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    connect(m_cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
+}
+
+void frmAbout::createDrawnButtons()
+{
+    m_drawnButtons = loadFormButtons(this, toQString(kButtonResource));
+    XPButtonX *okButton = m_drawnButtons.value(QStringLiteral("XPButtonX1"));
+    XPButtonX *infoButton = m_drawnButtons.value(QStringLiteral("XPButtonX2"));
+    if (okButton)
+        connect(okButton, &XPButtonX::Click, this, &frmAbout::XPButtonX1_Click);
+    if (infoButton)
+        connect(infoButton, &XPButtonX::Click, this, &frmAbout::XPButtonX2_Click);
+    if (okButton && infoButton)
+        setTabOrder(okButton, infoButton);
+    if (okButton)
+        okButton->setFocus();
+}
+
+void frmAbout::centreOnScreen()
+{
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+// --- handlers -------------------------------------------------------------------------------
+
+void frmAbout::Form_Load()
+{
+    // Without a main window (a test, a tool) the box keeps its own colour.
+    if (const Form1 *mainWindow = Form1::instance()) {
+        QPalette windowPalette = palette();
+        windowPalette.setColor(QPalette::Window, mainWindow->backColor());
+        setPalette(windowPalette);
+    }
+    setWindowTitle(QStringLiteral("About ") + platform::applicationTitle());
+    m_labels.value(QStringLiteral("lblVersion"))
+        ->setText(versionText(QUORVEL_VERSION_MAJOR, QUORVEL_VERSION_MINOR, QUORVEL_VERSION_PATCH));
+    m_labels.value(QStringLiteral("lblTitle"))->setText(platform::applicationTitle());
+}
+
+void frmAbout::cmdOK_Click()
+{
+    close();
+}
+
+void frmAbout::cmdSysInfo_Click()
+{
+    StartSysInfo();
+}
+
+void frmAbout::XPButtonX1_Click()
+{
+    cmdOK_Click();
+}
+
+void frmAbout::XPButtonX2_Click()
+{
+    cmdSysInfo_Click();
+}
+
+void frmAbout::StartSysInfo()
+{
+    // Every failure on the way, a registry read that breaks off included, ends in the one
+    // message; the box stays open either way.
+    try {
+        QString SysInfoPath;
+        if (!GetKeyValue(platform::win32::HKEY_LOCAL_MACHINE, gREGKEYSYSINFO, gREGVALSYSINFO,
+                         SysInfoPath)) {
+            if (!GetKeyValue(platform::win32::HKEY_LOCAL_MACHINE, gREGKEYSYSINFOLOC,
+                             gREGVALSYSINFOLOC, SysInfoPath)) {
+                showUnavailable();
+                return;
+            }
+            const QString candidate = toolInFolder(SysInfoPath);
+            if (!m_launcher->fileExists(candidate)) {
+                showUnavailable();
+                return;
+            }
+            SysInfoPath = candidate;
+        }
+        if (!m_launcher->startProgram(SysInfoPath))
+            showUnavailable();
+    } catch (const std::exception &) {
+        showUnavailable();
+    }
+}
+
+bool frmAbout::GetKeyValue(const std::uint32_t &KeyRoot, const QString &KeyName,
+                           const QString &SubKeyRef, QString &KeyVal)
+{
+    using namespace platform::win32;
+
+    platform::Registry::Handle hKey = 0;
+    if (m_registry->openKey(KeyRoot, KeyName, 0, kKeyAccess, hKey) != ERROR_SUCCESS) {
+        KeyVal.clear();
+        return false;
+    }
+    const OpenKey openKey(*m_registry, hKey);
+
+    std::array<std::uint8_t, kValueBufferSize> tmpVal{};
+    std::uint32_t KeyValSize = kValueBufferSize;
+    std::uint32_t KeyValType = REG_NONE;
+    if (m_registry->queryValue(hKey, SubKeyRef, KeyValType, tmpVal.data(), KeyValSize)
+        != ERROR_SUCCESS) {
+        KeyVal.clear();
+        return false;
+    }
+
+    // The value's text: its bytes without a terminating zero.
+    const auto length = std::min<std::size_t>(KeyValSize, tmpVal.size());
+    QByteArray text(reinterpret_cast<const char *>(tmpVal.data()), static_cast<qsizetype>(length));
+    if (text.isEmpty())
+        throw engine::RuntimeError(5, "Invalid procedure call or argument");
+    if (text.back() == '\0')
+        text.chop(1);
+
+    switch (KeyValType) {
+    case REG_SZ:
+        KeyVal = QString::fromLocal8Bit(text);
+        break;
+    case REG_DWORD: {
+        std::uint32_t bits = 0;
+        for (std::size_t i = 0; i < 4; ++i)
+            bits |= static_cast<std::uint32_t>(tmpVal[i]) << (8 * i);
+        KeyVal = QString::number(static_cast<std::int32_t>(bits));
+        break;
+    }
+    default:
+        break; // other types are not read; KeyVal keeps what the caller passed
+    }
+    return true;
+}
+
+// --- events ---------------------------------------------------------------------------------
+
+void frmAbout::keyPressEvent(QKeyEvent *event)
+{
+    // cmdOK is the window's default and cancel button: Enter and Escape press it although it
+    // stays hidden behind the drawn "&OK".
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    const int key = event->key();
+    if (plain && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape)) {
+        m_cmdOK->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void frmAbout::closeEvent(QCloseEvent *event)
+{
+    QDialog::closeEvent(event);
+    // Closed means unloaded: the next showInstance loads a new box, even before this one is
+    // deleted.
+    if (event->isAccepted() && s_instance == this)
+        s_instance = nullptr;
+}
+
+void frmAbout::showUnavailable()
+{
+    platform::showMessage(this, kUnavailableText, platform::applicationTitle(),
+                          platform::MessageIcon::None);
+}
