@@ -10,7 +10,11 @@ std::string processPrefix(int index)
 {
     if (index < 0 || index > 4)
         throw std::out_of_range("process label index outside 0..4");
-    return "P" + std::to_string(index + 1) + " = ";
+    // Built by appending: GCC 12 at -O3 warns falsely (-Wrestrict) on "P" + std::string.
+    std::string prefix = "P";
+    prefix += std::to_string(index + 1);
+    prefix += " = ";
+    return prefix;
 }
 
 std::string detailCaption(int index, double value)
