@@ -2,8 +2,9 @@
 # Builds Quorvel and runs every check there is: bash scripts/test.sh (as root on a fresh
 # Debian 12 the first time, so that the missing packages can be installed).
 #
-#   1. build-tests/  Debug build with tests and benchmarks; the whole CTest suite with a
-#                    private CUPS server (scripts/cups-test-server.sh) around it
+#   1. build-tests/  Debug build with tests and benchmarks; the whole CTest suite (CTest
+#                    starts the private CUPS server, scripts/cups-test-server.sh, around the
+#                    printing tests)
 #   2. install check cmake --install into a scratch prefix; desktop entry validated
 #   3. build-asan/   the same suite again under AddressSanitizer + UndefinedBehaviorSanitizer
 #   4. valgrind      memcheck on the engine and button test programs (definite leaks fail)
@@ -17,8 +18,10 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 cd "$QUORVEL_ROOT" || exit 1
 
 FUZZ_SECONDS=${QUORVEL_FUZZ_SECONDS:-30}
-SCRATCH=$(mktemp -d /tmp/quorvel-test.XXXXXX)
-CUPS_DIR=$SCRATCH/cups
+# Logs, the scratch install prefix, fuzzing corpora and any crashing inputs stay here after the run.
+SCRATCH=$QUORVEL_ROOT/build-logs
+rm -rf "$SCRATCH"
+mkdir -p "$SCRATCH"
 
 passed=0
 failed=0
@@ -27,14 +30,6 @@ failures=()
 timings=()
 started_at=$SECONDS
 
-cups_script=$QUORVEL_ROOT/scripts/cups-test-server.sh
-cleanup() {
-    if [[ -x $cups_script || -f $cups_script ]]; then
-        bash "$cups_script" stop "$CUPS_DIR" >/dev/null 2>&1 || true
-    fi
-    rm -rf "$SCRATCH"
-}
-trap cleanup EXIT
 
 pass() { passed=$((passed + ${2:-1})); }
 fail() { failed=$((failed + ${2:-1})); failures+=("$1"); }
@@ -83,23 +78,13 @@ configure_and_build() {
     cmake --build "$dir" -j "$QUORVEL_JOBS"
 }
 
-# run_suite DIR LABEL : the whole CTest suite of a build folder, CUPS server around it.
-# Adds the suite's passed and failed counts to the totals.
+# run_suite DIR LABEL : the whole CTest suite of a build folder. The printing tests get their
+# private CUPS server from CTest itself: a fixture runs scripts/cups-test-server.sh start before
+# them and stop after them (tests/platform/cupsserver.cmake), with a folder of its own per
+# build tree. Adds the suite's passed and failed counts to the totals.
 run_suite() {
     local dir=$1 label=$2 log=$SCRATCH/ctest-$2.log status
-    (
-        if [[ -f $cups_script ]]; then
-            bash "$cups_script" start "$CUPS_DIR" || exit 99
-            eval "$(bash "$cups_script" env "$CUPS_DIR")"
-            export QUORVEL_CUPS_DIR=$CUPS_DIR
-        else
-            echo "== no scripts/cups-test-server.sh: printing tests run without a private CUPS server"
-        fi
-        ctest --test-dir "$dir" --output-on-failure --timeout 600 -j "$QUORVEL_JOBS"
-        status=$?
-        [[ -f $cups_script ]] && bash "$cups_script" stop "$CUPS_DIR"
-        exit $status
-    ) 2>&1 | tee "$log"
+    ctest --test-dir "$dir" --output-on-failure --timeout 600 -j "$QUORVEL_JOBS" 2>&1 | tee "$log"
     status=${PIPESTATUS[0]}
     # "100% tests passed, 0 tests failed out of 57"
     local line total bad
