@@ -255,6 +255,12 @@ void XPButtonX::PaintButton(std::int16_t pressed)
     // before that must still use the window's real size.
     if (m_clientRect.size() != size())
         readClientRect();
+    // A window without area has nothing to draw and no shape to cut.
+    if (m_shapeWidth <= 0 || m_shapeHeight <= 0) {
+        m_image = QImage();
+        m_lastCaptionRect = QRect();
+        return;
+    }
 
     if (m_enabledValue == 0) {
         DrawDisabledFace();
