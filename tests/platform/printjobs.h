@@ -130,6 +130,32 @@ inline PrintedPage readPrintedPage(const QString &pdf)
     return page;
 }
 
+// Checks that each printed line starts where its leading blanks put it: lines with the same
+// number of blanks start at the same place, and more blanks start further right. Returns what
+// is wrong, nothing when all is well.
+inline QString indentationProblem(const PrintedPage &page, const QStringList &expected)
+{
+    std::map<int, double> leftByBlanks;
+    for (const PrintedLine &line : page.lines) {
+        if (line.number >= expected.size())
+            return QStringLiteral("line %1 is not expected").arg(line.number + 1);
+        const QString &text = expected[line.number];
+        int blanks = 0;
+        while (blanks < text.size() && text[blanks] == QLatin1Char(' '))
+            ++blanks;
+        const auto [it, added] = leftByBlanks.emplace(blanks, line.left);
+        if (!added && std::abs(it->second - line.left) > 0.01)
+            return QStringLiteral("line %1 starts at %2, not at %3").arg(line.number + 1).arg(line.left).arg(it->second);
+    }
+    double previous = -1;
+    for (const auto &[blanks, left] : leftByBlanks) {
+        if (left <= previous)
+            return QStringLiteral("lines with %1 leading blanks start too far left").arg(blanks);
+        previous = left;
+    }
+    return QString();
+}
+
 // The expected text of a line as it comes back: the words, with blanks between them collapsed.
 inline QString asPrinted(const QString &text)
 {

@@ -97,12 +97,15 @@ Form2 *Form2::instance()
 
 Form2 *Form2::showInstance()
 {
-    if (!s_instance) {
+    const bool created = !s_instance;
+    if (created) {
         s_instance = new Form2;
         s_instance->Form_Load();
-        s_instance->placeOnScreen();
     }
     s_instance->show();
+    // Centred once its frame is known; a window shown again stays where the user left it.
+    if (created)
+        s_instance->placeOnScreen();
     s_instance->raise();
     s_instance->activateWindow();
     return s_instance.data();
