@@ -4,11 +4,14 @@
 #include "engine/runtimeerror.h"
 #include "engine/scheduletexts.h"
 #include "platform/messagebox.h"
+#include "ui/about/frmabout.h"
 #include "ui/button/buttonform.h"
 #include "ui/button/xpbuttonx.h"
 #include "ui/main/form1layout.h"
 #include "ui/main/keyascii.h"
 #include "ui/main/programexit.h"
+#include "ui/report/form2.h"
+#include "ui/report/textreport.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -452,14 +455,17 @@ void Form1::Frame4_DblClick()
 
 void Form1::mnabout_Click()
 {
+    frmAbout::showInstance();
 }
 
 void Form1::CMBPrint_Click()
 {
+    Form2::showInstance();
 }
 
 void Form1::CMBSimpan_Click()
 {
+    report::saveTextReport(this);
 }
 
 // --- timers -----------------------------------------------------------------------------------
