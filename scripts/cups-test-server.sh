@@ -83,6 +83,8 @@ DefaultShared No
 WebInterface No
 DefaultAuthType None
 JobRetryLimit 0
+# A job that fails is dropped instead of stopping the queue for the tests after it.
+ErrorPolicy abort-job
 PreserveJobFiles No
 PreserveJobHistory Yes
 MaxJobs 100
