@@ -46,7 +46,7 @@ public:
 
     virtual ~Registry() = default;
 
-    // Opens the key subKey below root. On success result receives a handle that must be
+    // Opens the key subKey below root, one of the predefined roots. On success result receives a handle that must be
     // closed with closeKey; on failure result is 0.
     virtual std::int32_t openKey(Handle root, const QString &subKey, std::uint32_t options,
                                  std::uint32_t samDesired, Handle &result) = 0;

@@ -40,11 +40,6 @@ void MemoryRegistry::record(const Call &call)
         m_calls.append(call);
 }
 
-void MemoryRegistry::addKey(Handle root, const QString &keyPath)
-{
-    m_keys[keyId(root, keyPath)]; // creates an empty key when missing
-}
-
 void MemoryRegistry::removeKey(Handle root, const QString &keyPath)
 {
     m_keys.remove(keyId(root, keyPath));
@@ -79,20 +74,15 @@ std::int32_t MemoryRegistry::openKey(Handle root, const QString &subKey, std::ui
     result = 0;
     Call call{CallKind::Open, root, subKey, options, samDesired, ERROR_SUCCESS};
 
-    QString id;
-    if (isPredefinedRoot(root)) {
-        id = keyId(root, subKey);
-    } else if (const auto open = m_openKeys.constFind(root); open != m_openKeys.cend()) {
-        const QString path = normalisedPath(subKey);
-        id = path.isEmpty() ? *open : *open + QLatin1Char('\\') + path;
-    } else {
+    if (!isPredefinedRoot(root)) {
         call.result = ERROR_INVALID_HANDLE;
         record(call);
         return call.result;
     }
+    const QString id = keyId(root, subKey);
 
     // A predefined root always exists, even with nothing below it.
-    const bool exists = m_keys.contains(id) || (isPredefinedRoot(root) && normalisedPath(subKey).isEmpty());
+    const bool exists = m_keys.contains(id) || normalisedPath(subKey).isEmpty();
     if (!exists) {
         call.result = ERROR_FILE_NOT_FOUND;
         record(call);

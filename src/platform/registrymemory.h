@@ -30,7 +30,6 @@ public:
     MemoryRegistry() = default;
 
     // --- contents ------------------------------------------------------------------------
-    void addKey(Handle root, const QString &keyPath);
     void removeKey(Handle root, const QString &keyPath);
     // Adds the key when it is missing.
     void setValue(Handle root, const QString &keyPath, const QString &valueName,

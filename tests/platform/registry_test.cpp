@@ -56,25 +56,6 @@ TEST(MemoryRegistry, OpensExistingKeysWithoutRegardToCaseAndRefusesOthers)
     EXPECT_EQ(registry.openHandleCount(), 0);
 }
 
-TEST(MemoryRegistry, OpensSubKeysBelowAnOpenKey)
-{
-    MemoryRegistry registry;
-    registry.setNumber(HKEY_LOCAL_MACHINE, QStringLiteral("A\\B\\C"), QStringLiteral("n"), 7);
-    registry.addKey(HKEY_LOCAL_MACHINE, QStringLiteral("A"));
-
-    Registry::Handle outer = 0;
-    Registry::Handle inner = 0;
-    ASSERT_EQ(registry.openKey(HKEY_LOCAL_MACHINE, QStringLiteral("A"), 0, kAccess, outer), ERROR_SUCCESS);
-    ASSERT_EQ(registry.openKey(outer, QStringLiteral("b\\c"), 0, kAccess, inner), ERROR_SUCCESS);
-
-    std::array<std::uint8_t, 8> buffer{};
-    std::uint32_t type = 0;
-    std::uint32_t size = buffer.size();
-    EXPECT_EQ(registry.queryValue(inner, QStringLiteral("N"), type, buffer.data(), size), ERROR_SUCCESS);
-    EXPECT_EQ(type, REG_DWORD);
-    EXPECT_EQ(bytes(buffer.data(), size), QByteArray("\x07\x00\x00\x00", 4));
-}
-
 TEST(MemoryRegistry, QueriesCopyTheDataOnlyWhenItFits)
 {
     MemoryRegistry registry;
@@ -117,36 +98,6 @@ TEST(MemoryRegistry, QueriesCopyTheDataOnlyWhenItFits)
     size = exact.size();
     EXPECT_EQ(registry.queryValue(handle, QStringLiteral("text"), type, exact.data(), size),
               ERROR_INVALID_HANDLE);
-}
-
-TEST(MemoryRegistry, RecordsEveryCallWithItsArguments)
-{
-    MemoryRegistry registry;
-    registry.setNumber(HKEY_LOCAL_MACHINE, QStringLiteral("K"), QStringLiteral("v"), 1);
-    Registry::Handle handle = 0;
-    registry.openKey(HKEY_LOCAL_MACHINE, QStringLiteral("missing"), 0, kAccess, handle);
-    registry.openKey(HKEY_LOCAL_MACHINE, QStringLiteral("K"), 0, kAccess, handle);
-    std::array<std::uint8_t, 4> buffer{};
-    std::uint32_t type = 0;
-    std::uint32_t size = buffer.size();
-    registry.queryValue(handle, QStringLiteral("v"), type, buffer.data(), size);
-    registry.closeKey(handle);
-
-    const auto &calls = registry.calls();
-    ASSERT_EQ(calls.size(), 4);
-    EXPECT_EQ(calls[0].kind, MemoryRegistry::CallKind::Open);
-    EXPECT_EQ(calls[0].name, QStringLiteral("missing"));
-    EXPECT_EQ(calls[0].result, ERROR_FILE_NOT_FOUND);
-    EXPECT_EQ(calls[1].access, kAccess);
-    EXPECT_EQ(calls[1].handle, HKEY_LOCAL_MACHINE);
-    EXPECT_EQ(calls[2].kind, MemoryRegistry::CallKind::Query);
-    EXPECT_EQ(calls[2].handle, handle);
-    EXPECT_EQ(calls[3].kind, MemoryRegistry::CallKind::Close);
-    EXPECT_EQ(calls[3].result, ERROR_SUCCESS);
-
-    registry.setRecording(false);
-    registry.openKey(HKEY_LOCAL_MACHINE, QStringLiteral("K"), 0, kAccess, handle);
-    EXPECT_EQ(registry.calls().size(), 4);
 }
 
 // --- the Linux registry ---------------------------------------------------------------------

@@ -79,8 +79,6 @@ private slots:
     void formatsTheVersion_data();
     void formatsTheVersion();
     void loadsTitleVersionAndBackground();
-    void placesItsControls_data();
-    void placesItsControls();
     void isOneModelessBoxWithoutOwner();
     void keysClose_data();
     void keysClose();
@@ -391,54 +389,6 @@ void TestFrmAbout::loadsTitleVersionAndBackground()
     QCOMPARE(image.pixelColor(description->geometry().bottomRight() - QPoint(1, 1)), back);
     QVERIFY(!box->windowIcon().isNull());
     QVERIFY(!box->findChild<QLabel *>(QStringLiteral("picIcon"))->pixmap().isNull());
-}
-
-void TestFrmAbout::placesItsControls_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("geometry"); // pixels
-    QTest::addColumn<QColor>("color");   // text colour of a label, fill colour of a line
-    QTest::addColumn<double>("pointSize");
-
-    const QColor lightBlue(128, 128, 255);
-    QTest::newRow("lblTitle") << "lblTitle" << QRect(70, 16, 259, 32) << QColor(0, 0, 192) << 8.25;
-    QTest::newRow("lblVersion") << "lblVersion" << QRect(70, 52, 259, 15) << QColor(192, 64, 0) << 8.25;
-    QTest::newRow("lblDescription") << "lblDescription" << QRect(70, 75, 259, 22) << lightBlue << 14.25;
-    QTest::newRow("Label1_0") << "Label1_0" << QRect(72, 104, 265, 17) << lightBlue << 8.25;
-    QTest::newRow("Label1_1") << "Label1_1" << QRect(72, 120, 225, 17) << lightBlue << 8.25;
-    QTest::newRow("Label1_2") << "Label1_2" << QRect(72, 136, 273, 17) << lightBlue << 8.25;
-    QTest::newRow("Label1_3") << "Label1_3" << QRect(72, 152, 281, 17) << lightBlue << 8.25;
-    QTest::newRow("Line1_0") << "Line1_0" << QRect(7, 192, 370, 2) << QColor(Qt::white) << 0.0;
-    QTest::newRow("Line1_1") << "Line1_1" << QRect(6, 192, 371, 1) << QColor(128, 128, 128) << 0.0;
-    QTest::newRow("XPButtonX1") << "XPButtonX1" << QRect(288, 208, 81, 25) << QColor() << 0.0;
-    QTest::newRow("XPButtonX2") << "XPButtonX2" << QRect(288, 248, 81, 25) << QColor() << 0.0;
-    QTest::newRow("picIcon") << "picIcon" << QRect(16, 16, 36, 36) << QColor() << 0.0;
-}
-
-void TestFrmAbout::placesItsControls()
-{
-    QFETCH(QString, name);
-    QFETCH(QRect, geometry);
-    QFETCH(QColor, color);
-    QFETCH(double, pointSize);
-
-    auto box = makeBox();
-    QCOMPARE(box->size(), QSize(382, 287));
-    const QWidget *control = box->findChild<QWidget *>(name);
-    QVERIFY2(control, qPrintable(name));
-    QCOMPARE(control->geometry(), geometry);
-    QVERIFY(control->isVisible());
-    if (const auto *label = qobject_cast<const QLabel *>(control); label && pointSize > 0) {
-        QCOMPARE(label->palette().color(QPalette::WindowText), color);
-        QCOMPARE(label->font().family(), QStringLiteral("Verdana"));
-        QCOMPARE(label->font().pointSizeF(), pointSize);
-        QVERIFY(!label->font().bold());
-        QVERIFY(!label->autoFillBackground());
-        QVERIFY(!label->text().isEmpty());
-    } else if (color.isValid()) {
-        const QImage image = box->grab().toImage();
-        QCOMPARE(image.pixelColor(geometry.center().x(), geometry.bottom()), color);
-    }
 }
 
 void TestFrmAbout::isOneModelessBoxWithoutOwner()
