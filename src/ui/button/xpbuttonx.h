@@ -129,6 +129,7 @@ private:
     // Input plumbing around the handlers above.
     void registerAccessKey();
     void followFocus(QWidget *previous, QWidget *current);
+    bool pointerKnownToRest();
     void sendTabKey(bool forward);
 
     // Instance state.
@@ -161,4 +162,5 @@ private:
     bool m_clickArmed = false;       // a left press began on the control and no double click followed
     bool m_buttonHeld = false;       // a press is under way (its release not yet handled)
     bool m_capturing = false;        // the pointer is grabbed until the next release
+    unsigned m_restingTicks = 0;     // hover ticks answered without asking the display server
 };

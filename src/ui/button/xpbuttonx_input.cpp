@@ -310,7 +310,7 @@ void XPButtonX::focusOutEvent(QFocusEvent *)
 
 void XPButtonX::HoverTimer_Timer()
 {
-    if (IsMouseOver() != 0)
+    if (pointerKnownToRest() || IsMouseOver() != 0)
         return;
     m_hoverTimer->stop();
     m_hovering = 0;
@@ -473,6 +473,22 @@ void XPButtonX::UpdateAccessKey()
         }
     }
     registerAccessKey();
+}
+
+// The hover timer ticks about a thousand times a second while the pointer rests on the button,
+// and IsMouseOver costs several round trips to the display server each time (pointer position,
+// then the window stack at that point). While no mouse button is held, Qt already knows which
+// widget the pointer is over: it keeps that record from the server's enter and leave notices,
+// which also come when another window opens above the pointer. So a tick may take Qt's word
+// that the pointer is still here, and only every few ticks asks the server all the same, so that
+// a case Qt missed ends the hover within a few milliseconds. A press or drag always asks, since Qt
+// holds back leave notices while a button is down.
+bool XPButtonX::pointerKnownToRest()
+{
+    constexpr unsigned kAskServerEvery = 16;
+    if (m_buttonHeld || QGuiApplication::mouseButtons() != Qt::NoButton || !underMouse())
+        return false;
+    return ++m_restingTicks % kAskServerEvery != 0;
 }
 
 void XPButtonX::refreshNow()

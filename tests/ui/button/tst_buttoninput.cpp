@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
@@ -132,6 +133,7 @@ private slots:
     void init() { QCursor::setPos(kFarAway); }
 
     void hoverFollowsThePointerInAndOut();
+    void hoverEndsWhenAnotherWindowCoversThePointer();
     void leftPressShowsPressedLookAndReleaseInsideClicks();
     void dragWithLeftButtonHeld();
     void rightClickThenSpace();
@@ -190,6 +192,26 @@ void ButtonInputTest::hoverFollowsThePointerInAndOut()
     QTRY_COMPARE(row.log.entries.mid(4), (QStringList{"MouseOver", "MouseMove 0 0 20 20"}));
     QCursor::setPos(kFarAway);
     QTRY_VERIFY(!b->hoverTimer()->isActive());
+    QCOMPARE(row.log.entries.last(), QStringLiteral("MouseOut"));
+}
+
+void ButtonInputTest::hoverEndsWhenAnotherWindowCoversThePointer()
+{
+    ButtonRow row(1);
+    QVERIFY(row.show());
+    XPButtonX *b = row.buttons.first();
+    QTest::mouseMove(b, kInside);
+    QTRY_COMPARE(b->hovering(), std::int16_t(-1));
+    QTest::qWait(30);
+    QVERIFY(b->hoverTimer()->isActive()); // resting on the button keeps the hover
+
+    // A window opens over the resting pointer: the window under it is no longer the button's.
+    QWidget cover;
+    cover.setGeometry(QRect(b->mapToGlobal(QPoint(0, 0)) - QPoint(20, 20), QSize(200, 100)));
+    cover.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&cover));
+    QTRY_COMPARE(b->hovering(), std::int16_t(0));
+    QVERIFY(!b->hoverTimer()->isActive());
     QCOMPARE(row.log.entries.last(), QStringLiteral("MouseOut"));
 }
 
@@ -501,6 +523,10 @@ void ButtonInputTest::bareAccessKeyOnlyWhileAButtonHasFocus()
     edit->setGeometry(10, 45, 100, 24);
     auto *push = new QPushButton(QStringLiteral("Other"), &row.window);
     push->setGeometry(120, 45, 80, 24);
+    auto *list = new QListWidget(&row.window);
+    list->addItems({QStringLiteral("Device"), QStringLiteral("Port"), QStringLiteral("Driver")});
+    list->setGeometry(10, 80, 200, 60);
+    row.window.resize(row.window.width(), 150);
     row.buttons[0]->setCaption(QStringLiteral("&Proses"));
     QVERIFY(row.show());
     QSignalSpy clicks(row.buttons[0], &XPButtonX::Click);
@@ -518,6 +544,13 @@ void ButtonInputTest::bareAccessKeyOnlyWhileAButtonHasFocus()
     QTest::keyClick(edit, Qt::Key_P);
     QCOMPARE(clicks.count(), 2);
     QCOMPARE(edit->text(), QStringLiteral("p"));
+
+    // In a list the letter searches the list.
+    list->setFocus();
+    list->setCurrentRow(0);
+    QTest::keyClick(list, Qt::Key_P);
+    QCOMPARE(clicks.count(), 2);
+    QCOMPARE(list->currentRow(), 1);
 
     // A button of another window does not make the letter live here.
     QWidget other;
