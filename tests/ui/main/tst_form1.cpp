@@ -19,6 +19,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTimer>
 #include <QUrl>
@@ -161,6 +162,10 @@ private slots:
         QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
         QVERIFY(flags & Qt::WindowMinimizeButtonHint);
         QVERIFY(!m_form->windowIcon().isNull());
+        const QPoint offCentre =
+            m_form->frameGeometry().center() - m_form->screen()->availableGeometry().center();
+        QVERIFY2(offCentre.manhattanLength() <= 4,
+                 qPrintable(QStringLiteral("%1,%2").arg(offCentre.x()).arg(offCentre.y())));
 
         auto *menu = get<QMenu>("mnprog");
         QCOMPARE(menu->title(), QStringLiteral("Program"));
