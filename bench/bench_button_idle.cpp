@@ -13,9 +13,10 @@
 
 #include "ui/button/xpbuttonx.h"
 
+#include "qtbenchmain.h"
+
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QCursor>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -172,16 +173,4 @@ BENCHMARK(BM_XPButtons_PointerOnOneButton)->Iterations(1)->UseManualTime()->Unit
 
 } // namespace
 
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QCoreApplication::setAttribute(Qt::AA_Use96Dpi, true);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+QUORVEL_QT_BENCHMARK_MAIN()

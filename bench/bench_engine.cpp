@@ -40,30 +40,23 @@ const engine::ProcessSet &workedExample()
     return set;
 }
 
-void BM_FcfsRun(benchmark::State &state)
+// One whole run of the worked example per iteration, from fresh working values.
+void measureRun(benchmark::State &state, engine::ScheduleRun run)
 {
     CountingSink sink;
     for (auto _ : state) {
         engine::WorkingValues values;
-        engine::runFcfs(workedExample(), values, sink, ".");
+        run(workedExample(), values, sink, ".");
         benchmark::DoNotOptimize(values);
     }
     benchmark::DoNotOptimize(sink.characters);
     state.counters["calls/run"] = double(sink.calls) / double(state.iterations());
 }
+
+void BM_FcfsRun(benchmark::State &state) { measureRun(state, engine::runFcfs); }
 BENCHMARK(BM_FcfsRun);
 
-void BM_SjfRun(benchmark::State &state)
-{
-    CountingSink sink;
-    for (auto _ : state) {
-        engine::WorkingValues values;
-        engine::runSjf(workedExample(), values, sink, ".");
-        benchmark::DoNotOptimize(values);
-    }
-    benchmark::DoNotOptimize(sink.characters);
-    state.counters["calls/run"] = double(sink.calls) / double(state.iterations());
-}
+void BM_SjfRun(benchmark::State &state) { measureRun(state, engine::runSjf); }
 BENCHMARK(BM_SjfRun);
 
 } // namespace

@@ -25,4 +25,8 @@ void runFcfs(const ProcessSet &processes, WorkingValues &values, ScheduleSink &s
 void runSjf(const ProcessSet &processes, WorkingValues &values, ScheduleSink &sink,
             const std::string &decimalSeparator);
 
+// Either run, for code that does the same around both.
+using ScheduleRun = void (*)(const ProcessSet &processes, WorkingValues &values, ScheduleSink &sink,
+                             const std::string &decimalSeparator);
+
 } // namespace engine

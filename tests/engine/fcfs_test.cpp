@@ -13,24 +13,16 @@ using engine::ProcessSet;
 using engine::WorkingValues;
 using enginetest::boxes;
 using enginetest::kOverflowText;
+using enginetest::kWorkedExample;
+using enginetest::RunOutcome;
 using enginetest::RecordingSink;
 using Lines = std::vector<std::string>;
 
 namespace {
 
-const engine::BoxTexts kWorkedExample = boxes({"0", "1", "2", "3", "4"}, {"5", "3", "8", "6", "2"});
-
-struct FcfsOutcome {
-    RecordingSink sink;
-    WorkingValues values;
-};
-
-FcfsOutcome runFcfs(const engine::BoxTexts &texts, bool messages = true,
-                    const std::string &separator = ".")
+RunOutcome runFcfs(const engine::BoxTexts &texts, bool messages = true, const std::string &separator = ".")
 {
-    FcfsOutcome outcome{RecordingSink(messages), WorkingValues{}};
-    engine::runFcfs(ProcessSet::read(texts), outcome.values, outcome.sink, separator);
-    return outcome;
+    return enginetest::runSchedule(engine::runFcfs, texts, messages, separator);
 }
 
 TEST(Fcfs, WorkedExampleWritesEveryStepInOrder)
@@ -69,12 +61,7 @@ TEST(Fcfs, WithoutMessagesTheSameTextsAreWritten)
     EXPECT_TRUE(without.sink.starting("message").empty());
     EXPECT_EQ(without.sink.asksRightBeforeMessages(), 5);   // still asked at every step
 
-    Lines writes;
-    for (const auto &line : withMessages.sink.calls()) {
-        if (line.rfind("message", 0) != 0)
-            writes.push_back(line);
-    }
-    EXPECT_EQ(without.sink.calls(), writes);
+    EXPECT_EQ(without.sink.calls(), withMessages.sink.writes());
 }
 
 TEST(Fcfs, AverageUsesTheCallersSeparator)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/processset.h"
+#include "engine/scheduler.h"
 #include "engine/schedulesink.h"
 
 #include <array>
@@ -58,6 +59,17 @@ public:
         return result;
     }
 
+    // What the run wrote into the window: every call except the message switch and the messages.
+    std::vector<std::string> writes() const
+    {
+        std::vector<std::string> result;
+        for (const auto &line : calls()) {
+            if (line.rfind("message", 0) != 0)
+                result.push_back(line);
+        }
+        return result;
+    }
+
     // Only the lines that begin with the given text.
     std::vector<std::string> starting(const std::string &head) const
     {
@@ -106,6 +118,24 @@ private:
 inline engine::BoxTexts boxes(std::array<std::string, 5> arrival, std::array<std::string, 5> burst)
 {
     return engine::BoxTexts{std::move(arrival), std::move(burst)};
+}
+
+// Arrivals 0, 1, 2, 3, 4 and bursts 5, 3, 8, 6, 2: the example both policies are taught with.
+inline const engine::BoxTexts kWorkedExample = boxes({"0", "1", "2", "3", "4"}, {"5", "3", "8", "6", "2"});
+
+// What one run leaves behind: everything it told the window, and the working values.
+struct RunOutcome {
+    RecordingSink sink;
+    engine::WorkingValues values;
+};
+
+// Runs one policy from fresh working values on the boxes.
+inline RunOutcome runSchedule(engine::ScheduleRun run, const engine::BoxTexts &texts, bool messages,
+                              const std::string &separator)
+{
+    RunOutcome outcome{RecordingSink(messages), engine::WorkingValues{}};
+    run(engine::ProcessSet::read(texts), outcome.values, outcome.sink, separator);
+    return outcome;
 }
 
 inline const std::string kOverflowText = "fatal: Program error !!. Error Number : 6\r\nDekripsi Error : Overflow";

@@ -12,24 +12,16 @@ using engine::ProcessSet;
 using engine::WorkingValues;
 using enginetest::boxes;
 using enginetest::kOverflowText;
+using enginetest::kWorkedExample;
+using enginetest::RunOutcome;
 using enginetest::RecordingSink;
 using Lines = std::vector<std::string>;
 
 namespace {
 
-const engine::BoxTexts kWorkedExample = boxes({"0", "1", "2", "3", "4"}, {"5", "3", "8", "6", "2"});
-
-struct SjfOutcome {
-    RecordingSink sink;
-    WorkingValues values;
-};
-
-SjfOutcome runSjf(const engine::BoxTexts &texts, bool messages = true,
-                  const std::string &separator = ".")
+RunOutcome runSjf(const engine::BoxTexts &texts, bool messages = true, const std::string &separator = ".")
 {
-    SjfOutcome outcome{RecordingSink(messages), WorkingValues{}};
-    engine::runSjf(ProcessSet::read(texts), outcome.values, outcome.sink, separator);
-    return outcome;
+    return enginetest::runSchedule(engine::runSjf, texts, messages, separator);
 }
 
 TEST(Sjf, WorkedExampleWritesEveryStepInOrder)
@@ -73,12 +65,7 @@ TEST(Sjf, WithoutMessagesTheSameTextsAreWritten)
     const auto without = runSjf(kWorkedExample, false, ",");
     EXPECT_TRUE(without.sink.starting("message").empty());
     EXPECT_EQ(without.sink.asksRightBeforeMessages(), 10);
-    Lines writes;
-    for (const auto &line : withMessages.sink.calls()) {
-        if (line.rfind("message", 0) != 0)
-            writes.push_back(line);
-    }
-    EXPECT_EQ(without.sink.calls(), writes);
+    EXPECT_EQ(without.sink.calls(), withMessages.sink.writes());
     EXPECT_EQ(without.sink.tails("HasilAWT"), Lines{"28/5 = 5,6 satuan waktu"});
     EXPECT_EQ(without.sink.tails("HasilATT"), Lines{"52/5 = 10,4 satuan waktu"});
 }

@@ -24,6 +24,8 @@
 namespace {
 
 using namespace frmaboutlayout;
+using formunits::toQColor;
+using formunits::toQString;
 
 // Where the system-information tool is registered.
 const QString gREGKEYSYSINFO = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO");
@@ -45,19 +47,9 @@ constexpr std::size_t kValueBufferSize = 1024;
 const QString kUnavailableText = QStringLiteral("System Information Is Unavailable At This Time");
 const QString kIconResource = QStringLiteral(":/icons/quorvel.png");
 
-QColor toColor(Rgb rgb)
-{
-    return QColor(rgb.red, rgb.green, rgb.blue);
-}
-
 QRect toRect(Box box)
 {
     return QRect(toPixels(box.left), toPixels(box.top), toPixels(box.width), toPixels(box.height));
-}
-
-QString toQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 // Closes an opened key on every way out of GetKeyValue, the failing ones included.
@@ -165,7 +157,7 @@ void frmAbout::createLabels()
         font.setWeight(QFont::Normal);
         label->setFont(font);
         QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, toColor(row.color));
+        palette.setColor(QPalette::WindowText, toQColor(row.color));
         label->setPalette(palette);
         label->setAutoFillBackground(false); // transparent: the window's colour shows through
         m_labels.insert(name, label);
@@ -180,7 +172,7 @@ void frmAbout::createSeparator()
         const int left = toPixels(row.x1);
         line->setGeometry(left, toPixels(row.y), toPixels(row.x2) - left, row.widthPixels);
         QPalette palette = line->palette();
-        palette.setColor(QPalette::Window, toColor(row.color));
+        palette.setColor(QPalette::Window, toQColor(row.color));
         line->setPalette(palette);
         line->setAutoFillBackground(true);
         line->raise();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/formunits.h"
+
 #include <array>
 #include <string_view>
 
@@ -7,11 +9,8 @@
 // relative to the client area; 15 twips are one pixel.
 namespace frmaboutlayout {
 
-struct Rgb {
-    int red = 0;
-    int green = 0;
-    int blue = 0;
-};
+using formunits::Rgb;
+using formunits::toPixels;
 
 inline constexpr Rgb kDarkBlue{0, 0, 192};
 inline constexpr Rgb kBrownOrange{192, 64, 0};
@@ -19,14 +18,8 @@ inline constexpr Rgb kLightBlue{128, 128, 255};
 inline constexpr Rgb kWhite{255, 255, 255};
 inline constexpr Rgb kGrey{128, 128, 128};
 
-inline constexpr int kTwipsPerPixel = 15;
 inline constexpr int kClientWidthTwips = 5730;
 inline constexpr int kClientHeightTwips = 4305;
-
-constexpr int toPixels(int twips)
-{
-    return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
-}
 
 inline constexpr std::string_view kLabelFont = "Verdana";
 inline constexpr double kSmallPointSize = 8.25;

@@ -13,20 +13,41 @@
 #include <QShowEvent>
 #include <QTimer>
 
+#include <array>
+
 namespace {
+
+// Takes the given amounts off each channel of an opaque colour.
+constexpr QRgb darker(QRgb c, int dr, int dg, int db)
+{
+    return qRgb(qRed(c) - dr, qGreen(c) - dg, qBlue(c) - db);
+}
+
+// A colour that darkens by fixed steps, row by row, until its blue falls below a floor.
+struct Fade {
+    QRgb start;
+    int lowestBlue; // keeps darkening while blue >= this
+    int stepRed;    // taken off each channel per row
+    int stepGreen;
+    int stepBlue;
+
+    // The colour of the row after one in colour c.
+    constexpr QRgb after(QRgb c) const
+    {
+        return qBlue(c) >= lowestBlue ? darker(c, stepRed, stepGreen, stepBlue) : c;
+    }
+};
 
 // Every colour and step of the button's look, in one place.
 namespace look {
 constexpr QRgb background = 0xffffffff; // (255, 255, 255)
 
-constexpr QRgb normalGradientStart = 0xfffffffd; // (255, 255, 253)
-constexpr int normalGradientLowestBlue = 230;    // keeps darkening while blue >= this
+constexpr Fade normalGradient{0xfffffffd, 230, 1, 1, 1}; // from (255, 255, 253)
 constexpr QRgb normalRowBMinus2 = 0xffd6d0c5;    // (214, 208, 197)
 constexpr QRgb normalRowBMinus3 = 0xffe2dfd6;    // (226, 223, 214)
 constexpr QRgb normalRowBMinus4 = 0xffecebe6;    // (236, 235, 230)
 
-constexpr QRgb pressedBandStart = 0xffe2e1da; // (226, 225, 218)
-constexpr int pressedBandLowestBlue = 218;
+constexpr Fade pressedBand{0xffe2e1da, 218, 1, 1, 1}; // from (226, 225, 218)
 constexpr int pressedBandStep = 4; // rows between band centres, and the band pen width
 constexpr QRgb pressedRowTPlus1 = 0xffd1ccc0;  // (209, 204, 192)
 constexpr QRgb pressedRowTPlus2 = 0xffdcd8cf;  // (220, 216, 207)
@@ -45,25 +66,65 @@ constexpr QRgb frameDiagonal = 0xff255783; // (37, 87, 131)
 
 constexpr QRgb focusRowTPlus1 = 0xffcee7fb;   // (206, 231, 251)
 constexpr QRgb focusRowTPlus2 = 0xffbcd4f6;   // (188, 212, 246)
-constexpr QRgb focusSideStart = 0xffbad3f6;   // (186, 211, 246)
-constexpr int focusSideLowestBlue = 228;
+constexpr Fade focusSide{0xffbad3f6, 228, 4, 3, 1}; // from (186, 211, 246)
 constexpr int focusSidePen = 2;
 constexpr QRgb focusBottomEnds = 0xff4d7dc1;  // (77, 125, 193)
 constexpr QRgb focusRowBMinus2 = 0xff617de5;  // (97, 125, 229)
 
 constexpr QRgb hoverRowTPlus1 = 0xfffff0cf;   // (255, 240, 207)
 constexpr QRgb hoverRowTPlus2 = 0xfffdd889;   // (253, 216, 137)
-constexpr QRgb hoverOuterStart = 0xfffedf9a;  // (254, 223, 154)
-constexpr int hoverOuterLowestBlue = 49;
-constexpr QRgb hoverInnerStart = 0xfffcd279;  // (252, 210, 121)
-constexpr int hoverInnerLowestBlue = 57;
+constexpr Fade hoverOuter{0xfffedf9a, 49, 1, 3, 7}; // from (254, 223, 154)
+constexpr Fade hoverInner{0xfffcd279, 57, 1, 4, 8}; // from (252, 210, 121)
 constexpr QRgb hoverRowBMinus2 = 0xffe59700;  // (229, 151, 0)
 } // namespace look
 
-// Takes the given amounts off each channel of an opaque colour.
-constexpr QRgb darker(QRgb c, int dr, int dg, int db)
+// One rounded corner of the client area: the corner pixel itself and the directions (+1 or -1)
+// towards the inside of the button.
+struct Corner {
+    int x = 0;
+    int y = 0;
+    int inwardX = 1;
+    int inwardY = 1;
+};
+
+// Top left, top right, bottom left, bottom right; the bottom edge is the row above B.
+std::array<Corner, 4> cornersOf(int L, int T, int R, int B)
 {
-    return qRgb(qRed(c) - dr, qGreen(c) - dg, qBlue(c) - db);
+    return {{{L, T, 1, 1}, {R, T, -1, 1}, {L, B - 1, 1, -1}, {R, B - 1, -1, -1}}};
+}
+
+// Rounds a corner off: the two pixels beside the corner and the one diagonally inside it.
+void roundCorner(ButtonCanvas &canvas, const Corner &c, QRgb beside, QRgb diagonal)
+{
+    canvas.pixel(c.x, c.y + c.inwardY, beside);
+    canvas.pixel(c.x + c.inwardX, c.y + c.inwardY, diagonal);
+    canvas.pixel(c.x + c.inwardX, c.y, beside);
+}
+
+// Full-width bands from top to bottom (the last one starting at bottom at the latest), each
+// `step` rows high and a little darker than the one above.
+void drawFadingRows(ButtonCanvas &canvas, int left, int right, int top, int bottom, const Fade &fade,
+                    int step = 1)
+{
+    QRgb c = fade.start;
+    for (int y = top; y <= bottom; y += step) {
+        canvas.line(left, y, right, y, c, step);
+        c = fade.after(c);
+    }
+}
+
+// The left and right columns of a rim, row by row from top to bottom (both included), each row
+// a little darker than the one above. Returns the colour the next row would have had.
+QRgb drawFadingColumns(ButtonCanvas &canvas, int leftX, int rightX, int top, int bottom,
+                       const Fade &fade, int pen = 1)
+{
+    QRgb c = fade.start;
+    for (int y = top; y <= bottom; ++y) {
+        canvas.line(leftX, y, leftX, y + 1, c, pen);
+        canvas.line(rightX, y, rightX, y + 1, c, pen);
+        c = fade.after(c);
+    }
+    return c;
 }
 
 // Every face starts from a cleared image the size of the client area.
@@ -285,12 +346,7 @@ void XPButtonX::DrawNormalFace()
     ButtonCanvas canvas(m_image);
     const int L = m_edgeLeft, T = m_edgeTop, R = m_edgeRight, B = m_edgeBottom;
 
-    QRgb c = look::normalGradientStart;
-    for (int y = T + 3; y <= B - 3; ++y) {
-        canvas.line(L, y, R, y, c);
-        if (qBlue(c) >= look::normalGradientLowestBlue)
-            c = darker(c, 1, 1, 1);
-    }
+    drawFadingRows(canvas, L, R, T + 3, B - 3, look::normalGradient);
     canvas.line(L, B - 2, R, B - 2, look::normalRowBMinus2);
     canvas.line(L, B - 3, R, B - 3, look::normalRowBMinus3);
     canvas.line(L, B - 4, R, B - 4, look::normalRowBMinus4);
@@ -302,12 +358,7 @@ void XPButtonX::DrawPressedFace()
     ButtonCanvas canvas(m_image);
     const int L = m_edgeLeft, T = m_edgeTop, R = m_edgeRight, B = m_edgeBottom;
 
-    QRgb c = look::pressedBandStart;
-    for (int y = T + 3; y <= B - 2; y += look::pressedBandStep) {
-        canvas.line(L, y, R, y, c, look::pressedBandStep);
-        if (qBlue(c) >= look::pressedBandLowestBlue)
-            c = darker(c, 1, 1, 1);
-    }
+    drawFadingRows(canvas, L, R, T + 3, B - 2, look::pressedBand, look::pressedBandStep);
     canvas.line(L, T + 1, R, T + 1, look::pressedRowTPlus1);
     canvas.line(L, T + 2, R, T + 2, look::pressedRowTPlus2);
     canvas.line(L, B - 3, R, B - 3, look::pressedRowBMinus3);
@@ -323,56 +374,19 @@ void XPButtonX::DrawDisabledFace()
     canvas.fillRect(m_clientRect, look::disabledFill);
     canvas.frameRect(m_clientRect, look::disabledOutline);
 
-    const QRgb outer = look::disabledOuterCorner;
-    const QRgb inner = look::disabledInnerCorner;
-    // top left
-    canvas.pixel(L, T + 1, outer);
-    canvas.pixel(L + 1, T + 1, outer);
-    canvas.pixel(L + 1, T, outer);
-    canvas.pixel(L + 1, T + 2, inner);
-    canvas.pixel(L + 2, T + 1, inner);
-    // top right
-    canvas.pixel(R - 1, T, outer);
-    canvas.pixel(R - 1, T + 1, outer);
-    canvas.pixel(R, T + 1, outer);
-    canvas.pixel(R - 2, T + 1, inner);
-    canvas.pixel(R - 1, T + 2, inner);
-    // bottom left
-    canvas.pixel(L, B - 2, outer);
-    canvas.pixel(L + 1, B - 2, outer);
-    canvas.pixel(L + 1, B - 1, outer);
-    canvas.pixel(L + 1, B - 3, inner);
-    canvas.pixel(L + 2, B - 2, inner);
-    // bottom right
-    canvas.pixel(R, B - 2, outer);
-    canvas.pixel(R - 1, B - 2, outer);
-    canvas.pixel(R - 1, B - 1, outer);
-    canvas.pixel(R - 1, B - 3, inner);
-    canvas.pixel(R - 2, B - 2, inner);
+    for (const Corner &corner : cornersOf(L, T, R, B)) {
+        roundCorner(canvas, corner, look::disabledOuterCorner, look::disabledOuterCorner);
+        canvas.pixel(corner.x + corner.inwardX, corner.y + 2 * corner.inwardY, look::disabledInnerCorner);
+        canvas.pixel(corner.x + 2 * corner.inwardX, corner.y + corner.inwardY, look::disabledInnerCorner);
+    }
 }
 
 void XPButtonX::DrawOuterFrame()
 {
     ButtonCanvas canvas(m_image);
-    const int L = m_edgeLeft, T = m_edgeTop, R = m_edgeRight, B = m_edgeBottom;
-
     canvas.frameRect(m_clientRect, look::frame);
-    // top left
-    canvas.pixel(L, T + 1, look::frameBeside);
-    canvas.pixel(L + 1, T + 1, look::frameDiagonal);
-    canvas.pixel(L + 1, T, look::frameBeside);
-    // top right
-    canvas.pixel(R - 1, T, look::frameBeside);
-    canvas.pixel(R - 1, T + 1, look::frameDiagonal);
-    canvas.pixel(R, T + 1, look::frameBeside);
-    // bottom left
-    canvas.pixel(L, B - 2, look::frameBeside);
-    canvas.pixel(L + 1, B - 2, look::frameDiagonal);
-    canvas.pixel(L + 1, B - 1, look::frameBeside);
-    // bottom right
-    canvas.pixel(R, B - 2, look::frameBeside);
-    canvas.pixel(R - 1, B - 2, look::frameDiagonal);
-    canvas.pixel(R - 1, B - 1, look::frameBeside);
+    for (const Corner &corner : cornersOf(m_edgeLeft, m_edgeTop, m_edgeRight, m_edgeBottom))
+        roundCorner(canvas, corner, look::frameBeside, look::frameDiagonal);
 }
 
 void XPButtonX::DrawFocusRim()
@@ -383,14 +397,9 @@ void XPButtonX::DrawFocusRim()
     canvas.line(L + 2, T + 1, R - 1, T + 1, look::focusRowTPlus1);
     canvas.line(L + 1, T + 2, R, T + 2, look::focusRowTPlus2);
 
-    QRgb c = look::focusSideStart;
-    for (int y = T + 3; y <= B - 4; ++y) {
-        canvas.line(L + 2, y, L + 2, y + 1, c, look::focusSidePen);
-        canvas.line(R - 1, y, R - 1, y + 1, c, look::focusSidePen);
-        if (qBlue(c) >= look::focusSideLowestBlue)
-            c = darker(c, 4, 3, 1);
-    }
-    canvas.line(L + 1, B - 3, R - 1, B - 3, c);
+    const QRgb below = drawFadingColumns(canvas, L + 2, R - 1, T + 3, B - 4, look::focusSide,
+                                         look::focusSidePen);
+    canvas.line(L + 1, B - 3, R - 1, B - 3, below);
     canvas.pixel(L + 2, B - 2, look::focusBottomEnds);
     canvas.line(L + 3, B - 2, R - 2, B - 2, look::focusRowBMinus2);
     canvas.pixel(R - 2, B - 2, look::focusBottomEnds);
@@ -404,21 +413,9 @@ void XPButtonX::DrawHoverRim()
     canvas.line(L + 2, T + 1, R - 1, T + 1, look::hoverRowTPlus1);
     canvas.line(L + 1, T + 2, R, T + 2, look::hoverRowTPlus2);
 
-    QRgb c1 = look::hoverOuterStart;
-    for (int y = T + 2; y <= B - 3; ++y) {
-        canvas.line(L + 1, y, L + 1, y + 1, c1);
-        canvas.line(R - 1, y, R - 1, y + 1, c1);
-        if (qBlue(c1) >= look::hoverOuterLowestBlue)
-            c1 = darker(c1, 1, 3, 7);
-    }
-    QRgb c2 = look::hoverInnerStart;
-    for (int y = T + 3; y <= B - 3; ++y) {
-        canvas.line(L + 2, y, L + 2, y + 1, c2);
-        canvas.line(R - 2, y, R - 2, y + 1, c2);
-        if (qBlue(c2) >= look::hoverInnerLowestBlue)
-            c2 = darker(c2, 1, 4, 8);
-    }
-    canvas.line(L + 3, B - 3, R, B - 3, c2);
+    drawFadingColumns(canvas, L + 1, R - 1, T + 2, B - 3, look::hoverOuter);
+    const QRgb below = drawFadingColumns(canvas, L + 2, R - 2, T + 3, B - 3, look::hoverInner);
+    canvas.line(L + 3, B - 3, R, B - 3, below);
     canvas.line(L + 2, B - 2, R - 1, B - 2, look::hoverRowBMinus2);
 }
 

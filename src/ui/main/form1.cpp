@@ -37,7 +37,8 @@ namespace {
 using form1layout::ControlRow;
 using form1layout::FontKind;
 using form1layout::Kind;
-using form1layout::Rgb;
+using formunits::toQColor;
+using formunits::toQString;
 
 Form1 *g_instance = nullptr;
 
@@ -54,16 +55,6 @@ const QString kRefusedCharacterText = QStringLiteral(" Anda tidak bisa memasukan
 const QString kRefusedCharacterTitle = QStringLiteral("Warning");
 const QString kClickProsesNotice = QStringLiteral("Klik proses jika sudah selesai menginputkan ");
 const QString kResultBoxNotice = QStringLiteral("Maaf tempat ini tidak bisa ditambahkan teks");
-
-QString toQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QColor toQColor(const Rgb &rgb)
-{
-    return QColor(rgb.red, rgb.green, rgb.blue);
-}
 
 QFont fontFor(FontKind kind)
 {
@@ -142,6 +133,18 @@ void applyColours(QWidget *widget, const ControlRow &row)
     widget->setPalette(palette);
 }
 
+// One control of a table: created in its container, named, placed and coloured.
+QWidget *placeControl(const ControlRow &row, QWidget *container)
+{
+    QWidget *widget = createWidget(row, container);
+    widget->setObjectName(toQString(row.name));
+    widget->setFont(fontFor(row.font));
+    widget->setGeometry(pixelRect(row));
+    applyColours(widget, row);
+    widget->setVisible(row.visible);
+    return widget;
+}
+
 } // namespace
 
 Form1::Form1(QWidget *parent)
@@ -213,12 +216,7 @@ void Form1::createControls()
         QWidget *container = row.container.empty()
                                  ? client
                                  : m_controls.value(toQString(row.container));
-        QWidget *widget = createWidget(row, container);
-        widget->setObjectName(toQString(row.name));
-        widget->setFont(fontFor(row.font));
-        widget->setGeometry(pixelRect(row));
-        applyColours(widget, row);
-        widget->setVisible(row.visible);
+        QWidget *widget = placeControl(row, container);
         m_controls.insert(widget->objectName(), widget);
     }
 
@@ -239,12 +237,7 @@ void Form1::createControls()
 void Form1::createPushButtons()
 {
     for (const ControlRow &row : form1layout::kPushButtons) {
-        QWidget *widget = createWidget(row, m_frame4);
-        widget->setObjectName(toQString(row.name));
-        widget->setFont(fontFor(row.font));
-        widget->setGeometry(pixelRect(row));
-        applyColours(widget, row);
-        widget->setVisible(row.visible);
+        QWidget *widget = placeControl(row, m_frame4);
         // The owner-drawn buttons on top own the access letters; the covered push buttons
         // keep their captions but do not compete for the same keys.
         static_cast<QPushButton *>(widget)->setShortcut(QKeySequence());

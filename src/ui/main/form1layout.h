@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/formunits.h"
+
 #include <array>
 #include <string_view>
 
@@ -7,11 +9,8 @@
 // twips (1/1440 inch) relative to the container's client area; 15 twips are one pixel.
 namespace form1layout {
 
-struct Rgb {
-    int red = 0;
-    int green = 0;
-    int blue = 0;
-};
+using formunits::Rgb;
+using formunits::toPixels;
 
 inline constexpr Rgb kWindowBlue{218, 234, 254};
 inline constexpr Rgb kBlue{0, 0, 255};
@@ -22,14 +21,8 @@ inline constexpr Rgb kBlack{0, 0, 0};
 inline constexpr Rgb kRed{255, 0, 0};
 inline constexpr Rgb kWhite{255, 255, 255};
 
-inline constexpr int kTwipsPerPixel = 15;
 inline constexpr int kClientWidthTwips = 8055;
 inline constexpr int kClientHeightTwips = 8730;
-
-constexpr int toPixels(int twips)
-{
-    return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
-}
 
 inline constexpr std::string_view kDesignTitle =
     ".......     Quorvel Versi Beta Tamsira 2006     .......";

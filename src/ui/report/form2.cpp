@@ -4,6 +4,7 @@
 #include "platform/printerinfo.h"
 #include "platform/reportprinter.h"
 #include "ui/button/buttonform.h"
+#include "ui/formunits.h"
 #include "ui/button/xpbuttonx.h"
 #include "ui/main/form1.h"
 #include "ui/report/printedreport.h"
@@ -16,10 +17,9 @@
 
 namespace {
 
-// Positions and sizes in twips, as the window was laid out; 15 twips make one pixel.
-constexpr int twipsPerPixel = 15;
-constexpr int pixels(int twips) { return twips / twipsPerPixel; }
+using formunits::toPixels;
 
+// Positions and sizes in twips, as the window was laid out.
 struct Layout {
     static constexpr int clientWidth = 4860;
     static constexpr int clientHeight = 3885;
@@ -50,7 +50,7 @@ Form2::Form2()
     setWindowTitle(QStringLiteral("Print"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/quorvel.png")));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(pixels(Layout::clientWidth), pixels(Layout::clientHeight));
+    setFixedSize(toPixels(Layout::clientWidth), toPixels(Layout::clientHeight));
     createControls();
 }
 
@@ -60,8 +60,8 @@ void Form2::createControls()
 {
     List1 = new QListWidget(this);
     List1->setObjectName(QStringLiteral("List1"));
-    List1->setGeometry(pixels(Layout::listLeft), pixels(Layout::listTop), pixels(Layout::listWidth),
-                       pixels(Layout::listHeight));
+    List1->setGeometry(toPixels(Layout::listLeft), toPixels(Layout::listTop),
+                       toPixels(Layout::listWidth), toPixels(Layout::listHeight));
     QFont listFont(listFontFamily);
     listFont.setPointSizeF(listFontPoints);
     List1->setFont(listFont);

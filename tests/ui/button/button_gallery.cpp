@@ -3,13 +3,10 @@
 // Every look comes from real state changes: focus events, a pointer move over the button, a
 // pressed paint and the Enabled property.
 
-#include "ui/button/ambientproperties.h"
-#include "ui/button/xpbuttonx.h"
+#include "common/buttonlooks.h"
 
 #include <QApplication>
 #include <QCursor>
-#include <QFocusEvent>
-#include <QMouseEvent>
 #include <QPainter>
 
 #include <cstdio>
@@ -21,38 +18,17 @@ constexpr QSize kButton(89, 25);
 constexpr int kGap = 12;
 const QColor kFormBack(218, 234, 254);
 
-enum class Look { Normal, Focused, Hover, Pressed, Disabled };
+using testsupport::Look;
 
 QImage render(QWidget &window, Look look)
 {
-    auto *button = new XPButtonX(&window);
-    AmbientProperties ambient;
-    ambient.font = QFont(QStringLiteral("Verdana"));
-    ambient.font.setPointSizeF(8.25);
-    ambient.displayName = QStringLiteral("XPButton1");
-    button->InitProperties(ambient);
-    button->setGeometry(QRect(QPoint(10, 10), kButton));
-    button->setCaption(QStringLiteral("&Proses"));
-    button->setForeColor(0x80000012);
-    button->setForeHover(0x000000ff);
+    XPButtonX *button = testsupport::addProsesButton(&window, QRect(QPoint(10, 10), kButton), 0x80000012);
     button->show();
     QCoreApplication::processEvents();
 
-    if (look == Look::Focused || look == Look::Pressed) {
-        QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
-        QApplication::sendEvent(button, &in);
-    }
-    if (look == Look::Hover) {
-        const QPoint local(40, 12);
-        QCursor::setPos(button->mapToGlobal(local));
-        QMouseEvent move(QEvent::MouseMove, QPointF(local), QPointF(button->mapToGlobal(local)),
-                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(button, &move);
-    }
+    testsupport::bringIntoLook(button, look);
     if (look == Look::Pressed)
         button->PaintButton(1);
-    if (look == Look::Disabled)
-        button->setEnabledProperty(0);
 
     // What the user sees: the image, through the window shape, over the form's colour.
     QImage shown(kButton, QImage::Format_RGB32);

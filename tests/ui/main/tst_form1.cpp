@@ -1,5 +1,7 @@
 // The main window as a user meets it: start-up state and layout, the Proses command with both
 // policies, refusals and failures, Reset, the scrolling title, the blink and the command frame.
+#include "shownform1.h"
+
 #include "common/testsupport.h"
 #include "ui/button/xpbuttonx.h"
 #include "ui/about/frmabout.h"
@@ -55,22 +57,10 @@ public slots:
     void open(const QUrl &url) { urls.append(url); }
 };
 
-class Form1Test : public QObject {
+class Form1Test : public QObject, private ShownForm1 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<Form1> m_form;
-    std::unique_ptr<testsupport::MessageRecorder> m_messages;
-
-    template <typename T = QWidget>
-    T *get(const QString &name) const
-    {
-        T *widget = m_form->findChild<T *>(name);
-        if (!widget)
-            qFatal("control %s not found", qPrintable(name));
-        return widget;
-    }
-    QLineEdit *box(const QString &name) const { return get<QLineEdit>(name); }
     QString label(const QString &name) const { return get<QLabel>(name)->text(); }
 
     // Replaces a box's text the way a user does: select everything, type the new digits.
@@ -109,18 +99,11 @@ private:
     }
 
 private slots:
-    void init()
-    {
-        m_messages = std::make_unique<testsupport::MessageRecorder>();
-        m_form = std::make_unique<Form1>();
-        m_form->show();
-        QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
-    }
+    void init() { QVERIFY(openForm()); }
 
     void cleanup()
     {
-        m_form.reset();
-        m_messages.reset();
+        closeForm();
         QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
     }
 

@@ -1,5 +1,7 @@
 // The key filters of the main window's boxes: which keys produce a character code, which codes
 // an input box refuses, the Enter chain, the read-only result boxes and Text1's red background.
+#include "shownform1.h"
+
 #include "common/testsupport.h"
 #include "ui/main/form1.h"
 #include "ui/main/keyascii.h"
@@ -15,22 +17,10 @@
 
 using platform::MessageIcon;
 
-class Form1KeysTest : public QObject {
+class Form1KeysTest : public QObject, private ShownForm1 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<Form1> m_form;
-    std::unique_ptr<testsupport::MessageRecorder> m_messages;
-
-    QLineEdit *box(const QString &name) const
-    {
-        auto *edit = m_form->findChild<QLineEdit *>(name);
-        if (!edit)
-            qFatal("box %s not found", qPrintable(name));
-        return edit;
-    }
-    QWidget *control(const QString &name) const { return m_form->findChild<QWidget *>(name); }
-
     void setBoxBackground(QLineEdit *edit, const QColor &color)
     {
         QPalette palette = edit->palette();
@@ -39,19 +29,8 @@ private:
     }
 
 private slots:
-    void init()
-    {
-        m_messages = std::make_unique<testsupport::MessageRecorder>();
-        m_form = std::make_unique<Form1>();
-        m_form->show();
-        QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
-    }
-
-    void cleanup()
-    {
-        m_form.reset();
-        m_messages.reset();
-    }
+    void init() { QVERIFY(openForm()); }
+    void cleanup() { closeForm(); }
 
     // The character code a key event carries, as the old toolkit's key-press handlers saw it.
     void characterCodes_data()
@@ -227,8 +206,8 @@ private slots:
         QCOMPARE(message.text, QStringLiteral("Klik proses jika sudah selesai menginputkan "));
         QCOMPARE(message.title, QStringLiteral("Quorvel"));
         QCOMPARE(message.icon, MessageIcon::Critical);
-        QCOMPARE(focusAtNotice, control("XPButton1"));
-        QCOMPARE(QApplication::focusWidget(), control("XPButton1"));
+        QCOMPARE(focusAtNotice, get("XPButton1"));
+        QCOMPARE(QApplication::focusWidget(), get("XPButton1"));
         // Nothing was computed.
         QCOMPARE(box("HasilAWT")->text(), QStringLiteral("Buffer = 0"));
     }

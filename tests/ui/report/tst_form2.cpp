@@ -1,6 +1,8 @@
 // The print window against a real printer: the default queue of the private CUPS server that
 // scripts/cups-test-server.sh starts (CTest starts it through a fixture).
 
+#include "reportexample.h"
+
 #include "common/testsupport.h"
 #include "platform/printerinfo.h"
 #include "platform/printjobs.h"
@@ -77,26 +79,6 @@ void click(XPButtonX *target)
 {
     QVERIFY(target);
     QTest::mouseClick(target, Qt::LeftButton, {}, target->rect().center());
-}
-
-void typeInto(Form1 &window, const char *box, const QString &text)
-{
-    auto *edit = window.findChild<QLineEdit *>(QString::fromLatin1(box));
-    QVERIFY(edit);
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Backspace);
-    QTest::keyClicks(edit, text);
-}
-
-// Arrival times 0..4, burst times 5, 3, 1, 2, 4, computed with FCFS.
-void computeExample(Form1 &window)
-{
-    const char *const boxes[] = {"Text2", "Text3", "Text4", "Text10", "Text5", "Text6", "Text7", "Text8", "Text9"};
-    const char *const values[] = {"1", "2", "3", "4", "5", "3", "1", "2", "4"};
-    for (int i = 0; i < 9; ++i)
-        typeInto(window, boxes[i], QString::fromLatin1(values[i]));
-    window.Command1_Click();
 }
 
 // The report of that example, without its title line.

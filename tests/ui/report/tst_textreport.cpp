@@ -1,5 +1,7 @@
 // The Save command on the real main window: the file it writes, its name and its messages.
 
+#include "reportexample.h"
+
 #include "common/testsupport.h"
 #include "ui/main/form1.h"
 #include "ui/report/textreport.h"
@@ -33,18 +35,6 @@ QByteArray fileBytes(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-// Replaces a box's text by typing, as the user would.
-void typeInto(Form1 &window, const char *box, const QString &text)
-{
-    auto *edit = window.findChild<QLineEdit *>(QString::fromLatin1(box));
-    QVERIFY(edit);
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Backspace);
-    QTest::keyClicks(edit, text);
-    QCOMPARE(edit->text(), text);
 }
 
 QByteArray startUpReport(const char *title)
@@ -91,16 +81,7 @@ private slots:
     void computedScheduleIsSavedByteForByte()
     {
         Form1 window;
-        typeInto(window, "Text2", QStringLiteral("1"));
-        typeInto(window, "Text3", QStringLiteral("2"));
-        typeInto(window, "Text4", QStringLiteral("3"));
-        typeInto(window, "Text10", QStringLiteral("4"));
-        typeInto(window, "Text5", QStringLiteral("5"));
-        typeInto(window, "Text6", QStringLiteral("3"));
-        typeInto(window, "Text7", QStringLiteral("1"));
-        typeInto(window, "Text8", QStringLiteral("2"));
-        typeInto(window, "Text9", QStringLiteral("4"));
-        window.Command1_Click();
+        computeExample(window);
         QVERIFY(m_recorder.messages().isEmpty());
 
         report::saveTextReport(&window, contextIn(m_folder->path()));
