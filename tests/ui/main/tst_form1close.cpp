@@ -1,38 +1,16 @@
 // The Close command ends the program with all its windows at once. Each case runs the main
 // window, the print window and the About box in a helper process and reads its report.
-#include "common/testsupport.h"
+#include "helperprocess.h"
 
-#include <QProcess>
-#include <QProcessEnvironment>
+#include "common/testsupport.h"
 
 class Form1CloseTest : public QObject {
     Q_OBJECT
 
 private:
-    struct Outcome {
-        bool finished = false;
-        int exitCode = -1;
-        QProcess::ExitStatus status = QProcess::CrashExit;
-        QStringList lines;
-    };
-
-    static Outcome runHelper(const QString &way)
+    static HelperOutcome runHelper(const QString &way)
     {
-        QProcess helper;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        helper.setProcessEnvironment(env);
-        helper.start(QStringLiteral(FORM1_CLOSE_HELPER), {way});
-        Outcome outcome;
-        if (!helper.waitForStarted(30000))
-            return outcome;
-        outcome.finished = helper.waitForFinished(60000);
-        if (!outcome.finished)
-            helper.kill();
-        outcome.exitCode = helper.exitCode();
-        outcome.status = helper.exitStatus();
-        outcome.lines = QString::fromUtf8(helper.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        return outcome;
+        return runHelperProgram(QStringLiteral(FORM1_CLOSE_HELPER), {way});
     }
 
 private slots:
@@ -47,7 +25,7 @@ private slots:
     void closeEndsEverythingAtOnce()
     {
         QFETCH(QString, way);
-        const Outcome outcome = runHelper(way);
+        const HelperOutcome outcome = runHelper(way);
         QVERIFY2(outcome.finished, "the program did not end");
         QCOMPARE(outcome.status, QProcess::NormalExit);
         QCOMPARE(outcome.exitCode, 0);
@@ -64,7 +42,7 @@ private slots:
     // still shown: the report above really depends on the Close command.
     void withoutCloseEverythingStays()
     {
-        const Outcome outcome = runHelper(QStringLiteral("none"));
+        const HelperOutcome outcome = runHelper(QStringLiteral("none"));
         QVERIFY(outcome.finished);
         QCOMPARE(outcome.exitCode, 3);
         QVERIFY(outcome.lines.contains(QStringLiteral("visible 3")));
