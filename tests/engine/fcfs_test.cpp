@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -81,6 +82,11 @@ struct FcfsCase {
     std::string att;
     Lines messages;     // empty: not checked
 };
+
+void PrintTo(const FcfsCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
 
 class FcfsResults : public ::testing::TestWithParam<FcfsCase> {};
 

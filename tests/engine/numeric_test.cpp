@@ -1,11 +1,15 @@
 #include "engine/numeric.h"
 #include "engine/runtimeerror.h"
 
+#include "common/paramnames.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
+#include <ostream>
 #include <string>
+#include <string_view>
 
 using engine::RuntimeError;
 namespace numeric = engine::numeric;
@@ -31,6 +35,11 @@ struct ValCase {
     const char *text;
     double expected;
 };
+
+void PrintTo(const ValCase &c, std::ostream *os)
+{
+    *os << ::testing::PrintToString(std::string(c.text)) << " reads as " << c.expected;
+}
 
 class LeadingNumber : public ::testing::TestWithParam<ValCase> {};
 
@@ -70,7 +79,8 @@ INSTANTIATE_TEST_SUITE_P(Texts, LeadingNumber, ::testing::Values(
     ValCase{"0.000", 0},
     ValCase{"1e-400", 0},          // too small for a double: zero, not a failure
     ValCase{"0.0001e-400", 0},
-    ValCase{"1.7976931348623157e308", std::numeric_limits<double>::max()}));
+    ValCase{"1.7976931348623157e308", std::numeric_limits<double>::max()}),
+    [](const auto &info) { return testsupport::paramName(info.param.text); });
 
 TEST(LeadingNumberLimits, TooLargeForADoubleIsOverflow)
 {
@@ -89,6 +99,11 @@ struct RoundCase {
     int expected;
 };
 
+void PrintTo(const RoundCase &c, std::ostream *os)
+{
+    *os << c.value << " rounds to " << c.expected;
+}
+
 class ToInt16 : public ::testing::TestWithParam<RoundCase> {};
 
 TEST_P(ToInt16, RoundsHalvesToEven)
@@ -101,7 +116,8 @@ INSTANTIATE_TEST_SUITE_P(Values, ToInt16, ::testing::Values(
     RoundCase{-0.5, 0}, RoundCase{0.5, 0}, RoundCase{1.5, 2}, RoundCase{0.4999, 0},
     RoundCase{2.6, 3}, RoundCase{-2.6, -3}, RoundCase{-2.4, -2}, RoundCase{0, 0},
     RoundCase{32767, 32767}, RoundCase{32767.4, 32767}, RoundCase{-32768, -32768},
-    RoundCase{-32768.5, -32768}, RoundCase{32766.5, 32766}));
+    RoundCase{-32768.5, -32768}, RoundCase{32766.5, 32766}),
+    [](const auto &info) { return testsupport::paramName(info.param.value); });
 
 TEST(ToInt16Limits, OutsideSixteenBitsIsOverflow)
 {
@@ -130,6 +146,11 @@ struct FormatCase {
     const char *separator;
     const char *expected;
 };
+
+void PrintTo(const FormatCase &c, std::ostream *os)
+{
+    *os << c.value << " with \"" << c.separator << "\" is \"" << c.expected << '"';
+}
 
 class Format : public ::testing::TestWithParam<FormatCase> {};
 
@@ -160,7 +181,11 @@ INSTANTIATE_TEST_SUITE_P(Values, Format, ::testing::Values(
     FormatCase{1.4, ",", "1,4"},
     FormatCase{-2801.6, ",", "-2801,6"},
     FormatCase{2, ",", "2"},
-    FormatCase{1234567890123456.0, ",", "1,23456789012346E+15"}));
+    FormatCase{1234567890123456.0, ",", "1,23456789012346E+15"}),
+    [](const auto &info) {
+        const bool comma = std::string_view(info.param.separator) == ",";
+        return testsupport::paramName(info.param.value) + (comma ? "_WithComma" : "");
+    });
 
 TEST(FormatDefault, UsesAFullStopWithoutSeparator)
 {

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -93,6 +94,11 @@ struct OrderCase {
     std::string awt;
     std::string att;
 };
+
+void PrintTo(const OrderCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
 
 class SjfOrder : public ::testing::TestWithParam<OrderCase> {};
 

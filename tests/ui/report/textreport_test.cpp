@@ -3,7 +3,11 @@
 #include "ui/report/reportsources.h"
 #include "ui/report/textreport.h"
 
+#include "common/paramnames.h"
+
 #include <gtest/gtest.h>
+
+#include <ostream>
 
 namespace {
 
@@ -86,6 +90,11 @@ struct StampCase {
     const char *stamp;
 };
 
+void PrintTo(const StampCase &c, std::ostream *os)
+{
+    *os << c.when.toString(Qt::ISODate).toStdString() << " stamps " << c.stamp;
+}
+
 class TextReportStamp : public testing::TestWithParam<StampCase> {};
 
 TEST_P(TextReportStamp, SecondsThenDayWithoutLeadingZeros)
@@ -99,7 +108,10 @@ INSTANTIATE_TEST_SUITE_P(
                     StampCase{QDateTime(QDate(2026, 3, 5), QTime(10, 42, 37)), "375"},
                     StampCase{QDateTime(QDate(2026, 1, 1), QTime(0, 0, 0)), "01"},
                     StampCase{QDateTime(QDate(2026, 12, 31), QTime(23, 59, 59)), "5931"},
-                    StampCase{QDateTime(QDate(2026, 7, 10), QTime(8, 5, 10)), "1010"}));
+                    StampCase{QDateTime(QDate(2026, 7, 10), QTime(8, 5, 10)), "1010"}),
+    [](const auto &info) {
+        return "At" + testsupport::paramName(info.param.when.toString(QStringLiteral("yyyyMMdd_HHmmss")).toStdString());
+    });
 
 TEST(TextReportPath, FolderThenNameWithoutDoubledSeparator)
 {
