@@ -4,6 +4,10 @@
 #
 #   bash bench/startup.sh [RUNS]        (RUNS defaults to 9; the median is reported)
 #
+# Besides the verdict it prints a breakdown: the minimal program with a line of text, with the
+# window icon, and with libcups loaded as well, which shows how much of the difference every
+# real window pays for and how much is Quorvel's own.
+#
 #   time to first paint  process start to the first complete frame of the main window
 #                        (bench/startup_quorvel.cpp runs app/main.cpp's start-up with a probe)
 #   peak memory          VmHWM of the running program 2 s after start (the real bin quorvel)
@@ -49,18 +53,18 @@ unset WAYLAND_DISPLAY
 
 median() { sort -n | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
-# first_paint_ms PROGRAM : milliseconds from starting the process to its first complete frame
+# first_paint_ms COMMAND... : milliseconds from starting the process to its first complete frame
 first_paint_ms() {
     local start line
     start=$(date +%s%N)
-    line=$(timeout 60 "$1" --quit-after-paint | grep -m1 '^first-paint-ns ')
+    line=$(timeout 60 "$@" --quit-after-paint 2>/dev/null | grep -m1 '^first-paint-ns ')
     awk -v s="$start" -v e="${line#first-paint-ns }" 'BEGIN { printf "%.1f\n", (e - s) / 1e6 }'
 }
 
-# peak_rss_kib PROGRAM : VmHWM after the window has settled
+# peak_rss_kib COMMAND... : VmHWM after the window has settled
 peak_rss_kib() {
     local pid rss
-    "$1" >/dev/null 2>&1 &
+    "$@" >/dev/null 2>&1 &
     pid=$!
     sleep "$SETTLE"
     rss=$(awk '/^VmHWM:/ { print $2 }' "/proc/$pid/status")
@@ -86,37 +90,74 @@ idle_cpu_percent() {
         'BEGIN { printf "%.2f\n", (a - b) / t / s * 100 }'
 }
 
+# The yardstick and, for the breakdown, the yardstick with what every real window of this kind
+# pays for added back: a line of text, the window icon, and the libraries Quorvel links beyond
+# Qt (libcups, loaded here by preloading it).
+ICON=$QUORVEL_ROOT/resources/quorvel.png
+CUPS_LIB=$(ldd "$QUORVEL" | awk '/libcups\.so/ { print $3 }')
+variants=(
+    "minimal|$MINIMAL"
+    "minimal+text|$MINIMAL --text"
+    "minimal+text+icon|$MINIMAL --text --icon $ICON"
+)
+if [[ -n $CUPS_LIB ]]; then
+    variants+=("minimal+text+icon+libcups|env LD_PRELOAD=$CUPS_LIB $MINIMAL --text --icon $ICON")
+fi
+
 echo "== warming up (font caches, shared libraries)"
-first_paint_ms "$MINIMAL" >/dev/null
+first_paint_ms $MINIMAL --text >/dev/null
 first_paint_ms "$PROBE" >/dev/null
 
-echo "== time to first paint, $RUNS runs each"
-: >"$scratch/paint-minimal"; : >"$scratch/paint-quorvel"
-for _ in $(seq 1 "$RUNS"); do
-    first_paint_ms "$MINIMAL" >>"$scratch/paint-minimal"
-    first_paint_ms "$PROBE" >>"$scratch/paint-quorvel"
+# Every program is run once per round, round after round, so that a busy moment of the machine
+# falls on all of them alike. Quorvel's first paint comes from its probe twin, its memory from
+# the real program.
+programs=("quorvel|$PROBE" "${variants[@]}")
+declare -A paint rss
+name_of() { echo "${1%%|*}"; }
+command_of() { echo "${1#*|}"; }
+for entry in "${programs[@]}"; do
+    : >"$scratch/paint-$(name_of "$entry")"
+    : >"$scratch/rss-$(name_of "$entry")"
 done
-echo "== peak memory, $RUNS runs each"
-: >"$scratch/rss-minimal"; : >"$scratch/rss-quorvel"
+
+echo "== time to first paint and peak memory, $RUNS rounds"
 for _ in $(seq 1 "$RUNS"); do
-    peak_rss_kib "$MINIMAL" >>"$scratch/rss-minimal"
-    peak_rss_kib "$QUORVEL" >>"$scratch/rss-quorvel"
+    for entry in "${programs[@]}"; do
+        # shellcheck disable=SC2046  # the command is split into its words on purpose
+        first_paint_ms $(command_of "$entry") >>"$scratch/paint-$(name_of "$entry")"
+    done
+    for entry in "${programs[@]}"; do
+        name=$(name_of "$entry")
+        if [[ $name == quorvel ]]; then
+            peak_rss_kib "$QUORVEL" >>"$scratch/rss-quorvel"
+        else
+            # shellcheck disable=SC2046
+            peak_rss_kib $(command_of "$entry") >>"$scratch/rss-$name"
+        fi
+    done
 done
+for entry in "${programs[@]}"; do
+    name=$(name_of "$entry")
+    paint[$name]=$(median <"$scratch/paint-$name")
+    rss[$name]=$(median <"$scratch/rss-$name")
+    echo "   $name: first paint (ms) $(tr '\n' ' ' <"$scratch/paint-$name")"
+    echo "   $name: peak RSS (KiB)   $(tr '\n' ' ' <"$scratch/rss-$name")"
+done
+
 echo "== idle processor time over ${IDLE_SECONDS}s"
 idle=$(idle_cpu_percent "$QUORVEL")
 idle_minimal=$(idle_cpu_percent "$MINIMAL")
 
-paint_m=$(median <"$scratch/paint-minimal")
-paint_q=$(median <"$scratch/paint-quorvel")
-rss_m=$(median <"$scratch/rss-minimal")
-rss_q=$(median <"$scratch/rss-quorvel")
-
-echo "   first paint, minimal (ms): $(tr '\n' ' ' <"$scratch/paint-minimal")"
-echo "   first paint, quorvel (ms): $(tr '\n' ' ' <"$scratch/paint-quorvel")"
-echo "   peak RSS, minimal (KiB):   $(tr '\n' ' ' <"$scratch/rss-minimal")"
-echo "   peak RSS, quorvel (KiB):   $(tr '\n' ' ' <"$scratch/rss-quorvel")"
 echo
-awk -v pm="$paint_m" -v pq="$paint_q" -v rm="$rss_m" -v rq="$rss_q" -v ic="$idle" -v im="$idle_minimal" 'BEGIN {
+printf '%-28s %12s %12s %10s %10s\n' "program" "first paint" "peak RSS" "paint/min" "RSS/min"
+for name in quorvel minimal minimal+text minimal+text+icon minimal+text+icon+libcups; do
+    [[ -n ${paint[$name]:-} ]] || continue
+    awk -v n="$name" -v p="${paint[$name]}" -v r="${rss[$name]}" -v pm="${paint[minimal]}" -v rm="${rss[minimal]}" \
+        'BEGIN { printf "%-28s %9.1f ms %8.1f MiB %9.2fx %9.2fx\n", n, p, r / 1024, p / pm, r / rm }'
+done
+echo
+awk -v pm="${paint[minimal]}" -v pq="${paint[quorvel]}" -v rm="${rss[minimal]}" -v rq="${rss[quorvel]}" \
+    -v ic="$idle" -v im="$idle_minimal" 'BEGIN {
     pr = pq / pm; rr = rq / rm
     printf "%-24s %12s %12s %8s %10s %s\n", "measure", "quorvel", "minimal", "ratio", "target", "verdict"
     printf "%-24s %9.1f ms %9.1f ms %7.2fx %10s %s\n", "time to first paint", pq, pm, pr, "<= 1.25x", (pr <= 1.25 ? "ok" : "OVER")
