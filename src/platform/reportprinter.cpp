@@ -1,5 +1,6 @@
 #include "platform/reportprinter.h"
 
+#include "platform/cupslibrary.h"
 #include "platform/printerinfo.h"
 
 #include <QFileInfo>
@@ -7,8 +8,6 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QTemporaryFile>
-
-#include <cups/cups.h>
 
 namespace platform {
 
@@ -134,19 +133,24 @@ bool ReportPrinter::endDoc()
 
     // The queue is told the page size the document was laid out for, so that it neither
     // scales nor crops the page to its own default paper.
+    const CupsLibrary *cups = cupsLibrary();
+    if (!cups) {
+        m_output.reset();
+        return fail(QStringLiteral("the printer refused the job: %1").arg(QString::fromUtf8(cupsLibraryError())));
+    }
     cups_option_t *options = nullptr;
     int optionCount = 0;
     const QByteArray pageSize = m_printer->pageLayout().pageSize().key().toUtf8();
     if (!pageSize.isEmpty())
-        optionCount = cupsAddOption("PageSize", pageSize.constData(), optionCount, &options);
-    const int job = cupsPrintFile2(CUPS_HTTP_DEFAULT, m_queueName.toUtf8().constData(),
-                                   QFile::encodeName(m_output->fileName()).constData(),
-                                   documentTitle.toUtf8().constData(), optionCount, options);
-    cupsFreeOptions(optionCount, options);
+        optionCount = cups->addOption("PageSize", pageSize.constData(), optionCount, &options);
+    const int job = cups->printFile2(CUPS_HTTP_DEFAULT, m_queueName.toUtf8().constData(),
+                                     QFile::encodeName(m_output->fileName()).constData(),
+                                     documentTitle.toUtf8().constData(), optionCount, options);
+    cups->freeOptions(optionCount, options);
     m_output.reset();
     if (job <= 0)
         return fail(QStringLiteral("the printer refused the job: %1")
-                        .arg(QString::fromUtf8(cupsLastErrorString())));
+                        .arg(QString::fromUtf8(cups->lastErrorString())));
     m_lastJobId = job;
     return true;
 }

@@ -14,8 +14,12 @@ set_tests_properties(cups_server_stop PROPERTIES FIXTURES_CLEANUP cups_server TI
 
 # The named tests print on that server: its socket, a private HOME (no ~/.cups of the caller)
 # and no LPDEST/PRINTER choosing another default. They share the one queue, so they run one at a time.
+# Each also asks the server about its jobs through libcups directly (the program itself opens
+# the library only when it first needs it), so it links the library.
+find_library(CUPS_LIBRARY NAMES cups REQUIRED)
 function(quorvel_use_cups_server)
   foreach(test IN LISTS ARGN)
+    target_link_libraries(${test} PRIVATE ${CUPS_LIBRARY})
     set_tests_properties(${test} PROPERTIES
       FIXTURES_REQUIRED cups_server
       RESOURCE_LOCK cups_server
