@@ -9,10 +9,12 @@
 // registered with the application here, and "MS Sans Serif" is mapped to the best face that is
 // available when its look-alike cannot be loaded.
 //
-// Call once after the QApplication exists and before any window is created.
+// Call once after the QApplication exists and before any window is created. Only what the
+// windows use is loaded: the "MS Sans Serif" look-alike, and Tahoma only as its stand-in when
+// that look-alike is missing.
 void registerLookAlikeFonts();
 
-// The same for an explicit folder; returns the families that were added.
+// Registers every look-alike of an explicit folder (Tahoma too); returns the families added.
 QStringList registerLookAlikeFonts(const QString &folder);
 
 // Where Debian's fonts-wine package installs its fonts.
