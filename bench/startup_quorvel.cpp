@@ -3,21 +3,12 @@
 
 #include "startup_probe.h"
 
-#include "ui/main/fonts.h"
+#include "ui/main/application.h"
 #include "ui/main/form1.h"
-
-#include <QApplication>
 
 int main(int argc, char **argv)
 {
-    QCoreApplication::setAttribute(Qt::AA_Use96Dpi, true);
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quorvel"));
-    QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
-                                            .arg(QUORVEL_VERSION_MAJOR)
-                                            .arg(QUORVEL_VERSION_MINOR)
-                                            .arg(QUORVEL_VERSION_PATCH));
-    registerLookAlikeFonts();
+    QuorvelApplication app(argc, argv);
 
     Form1 window;
     StartupProbe probe(&window, StartupProbe::quitAfterPaintRequested(argc, argv));

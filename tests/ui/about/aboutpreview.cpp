@@ -1,7 +1,7 @@
 // Opens the About box over the main window, as the "About" menu item does, and saves a picture
 // of it: about_preview <file.png>. Run it on a real or virtual display (xvfb-run).
 #include "ui/about/frmabout.h"
-#include "ui/main/fonts.h"
+#include "ui/main/application.h"
 #include "ui/main/form1.h"
 
 #include <QApplication>
@@ -15,9 +15,7 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "usage: %s <file.png>\n", argv[0]);
         return 2;
     }
-    QCoreApplication::setAttribute(Qt::AA_Use96Dpi, true);
-    QApplication app(argc, argv);
-    registerLookAlikeFonts();
+    QuorvelApplication app(argc, argv);
 
     Form1 mainWindow;
     mainWindow.show();
