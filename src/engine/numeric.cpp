@@ -116,18 +116,22 @@ double leadingNumber(std::string_view text)
     return negative ? -value : value;
 }
 
+double roundHalfEven(double value)
+{
+    const double below = std::floor(value);
+    const double fraction = value - below;
+    if (fraction > 0.5)
+        return below + 1.0;
+    if (fraction < 0.5)
+        return below;
+    return std::fmod(below, 2.0) == 0.0 ? below : below + 1.0;
+}
+
 std::int16_t toInt16(double value)
 {
     if (!std::isfinite(value))
         throw RuntimeError::overflow();
-    // Halves go to the even neighbour, independent of the floating-point rounding mode.
-    const double below = std::floor(value);
-    const double fraction = value - below;
-    double rounded = below;
-    if (fraction > 0.5)
-        rounded = below + 1.0;
-    else if (fraction == 0.5)
-        rounded = std::fmod(below, 2.0) == 0.0 ? below : below + 1.0;
+    const double rounded = roundHalfEven(value);
     if (rounded < std::numeric_limits<std::int16_t>::min()
         || rounded > std::numeric_limits<std::int16_t>::max())
         throw RuntimeError::overflow();

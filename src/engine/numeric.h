@@ -15,6 +15,10 @@ namespace engine::numeric {
 // RuntimeError::overflow().
 double leadingNumber(std::string_view text);
 
+// Nearest whole number, a value exactly halfway going to the even neighbour (2.5 -> 2,
+// 5.5 -> 6, -0.5 -> -0), whatever rounding mode the floating-point unit is in.
+double roundHalfEven(double value);
+
 // Nearest whole number, halves to even; RuntimeError::overflow() outside -32768..32767
 // (after rounding) or for a value that is not a number.
 std::int16_t toInt16(double value);

@@ -5,9 +5,9 @@
 
 #include <string_view>
 
-// The units the windows' layout tables are written in, as the form designer left them:
-// positions and sizes in twips (1/1440 inch), colours as red-green-blue triples, texts as
-// string views. At the 96 dpi the program runs at, 15 twips are one pixel.
+// The units the windows' layout tables and stored button properties are written in: positions
+// and sizes in twips (1/1440 inch), colours as red-green-blue triples, texts as string views.
+// At the 96 dpi the program runs at, 15 twips are one pixel.
 namespace formunits {
 
 struct Rgb {
@@ -18,10 +18,12 @@ struct Rgb {
 
 inline constexpr int kTwipsPerPixel = 15;
 
-// To the nearest pixel: a few designer positions are not whole pixels.
-constexpr int toPixels(int twips)
+// To the nearest pixel, halves away from zero: a few designer positions and stored button
+// sizes are not whole pixels.
+constexpr int toPixels(double twips)
 {
-    return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
+    const double pixels = twips / kTwipsPerPixel;
+    return pixels < 0 ? -static_cast<int>(-pixels + 0.5) : static_cast<int>(pixels + 0.5);
 }
 
 inline QColor toQColor(Rgb rgb)

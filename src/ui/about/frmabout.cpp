@@ -8,7 +8,6 @@
 #include "ui/about/frmaboutlayout.h"
 #include "ui/button/buttonform.h"
 #include "ui/button/xpbuttonx.h"
-#include "ui/main/form1.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -78,8 +77,9 @@ QString toolInFolder(const QString &folder)
 
 QPointer<frmAbout> frmAbout::s_instance;
 
-frmAbout::frmAbout(QWidget *parent)
+frmAbout::frmAbout(const QColor &backColor, QWidget *parent)
     : QDialog(parent),
+      m_backColor(backColor),
       m_registry(std::make_shared<platform::LinuxRegistry>()),
       m_launcher(std::make_shared<platform::SystemProgramLauncher>())
 {
@@ -94,10 +94,10 @@ frmAbout::frmAbout(QWidget *parent)
 
 frmAbout::~frmAbout() = default;
 
-frmAbout *frmAbout::showInstance()
+frmAbout *frmAbout::showInstance(const QColor &backColor)
 {
     if (!s_instance)
-        s_instance = new frmAbout;
+        s_instance = new frmAbout(backColor);
     s_instance->show();
     s_instance->raise();
     s_instance->activateWindow();
@@ -221,10 +221,9 @@ void frmAbout::centreOnScreen()
 
 void frmAbout::Form_Load()
 {
-    // Without a main window (a test, a tool) the box keeps its own colour.
-    if (const Form1 *mainWindow = Form1::instance()) {
+    if (m_backColor.isValid()) {
         QPalette windowPalette = palette();
-        windowPalette.setColor(QPalette::Window, mainWindow->backColor());
+        windowPalette.setColor(QPalette::Window, m_backColor);
         setPalette(windowPalette);
     }
     setWindowTitle(QStringLiteral("About ") + platform::applicationTitle());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QDialog>
 #include <QHash>
 #include <QPointer>
@@ -24,13 +25,14 @@ class frmAbout : public QDialog {
     Q_OBJECT
 
 public:
-    // Creates the controls and loads the window (Form_Load).
-    explicit frmAbout(QWidget *parent = nullptr);
+    // Creates the controls and loads the window (Form_Load) in backColor, the colour of the
+    // window that opens it; without one the box keeps its own.
+    explicit frmAbout(const QColor &backColor = QColor(), QWidget *parent = nullptr);
     ~frmAbout() override;
 
     // Shows the one About box, creating and loading it first when there is none; an open one is
     // only brought to the front.
-    static frmAbout *showInstance();
+    static frmAbout *showInstance(const QColor &backColor = QColor());
     // The About box showInstance manages, nullptr when none is open.
     static frmAbout *instance();
 
@@ -73,6 +75,7 @@ private:
     void centreOnScreen();
     void showUnavailable();
 
+    QColor m_backColor;
     std::shared_ptr<platform::Registry> m_registry;
     std::shared_ptr<platform::ProgramLauncher> m_launcher;
 

@@ -2,6 +2,7 @@
 
 #include "ui/button/ambientproperties.h"
 #include "ui/button/xpbuttonx.h"
+#include "ui/formunits.h"
 
 #include <QFile>
 #include <QFont>
@@ -13,7 +14,6 @@
 
 namespace {
 
-constexpr double twipsPerPixel = 15.0;
 constexpr double himetricPerPixel = 2540.0 / 96.0; // _extentx/_extenty are in 0.01 mm
 
 // The value part of "key = value": a quoted text ("" inside stands for one quote), a hex
@@ -100,7 +100,7 @@ bool isPropertyStoreKey(const QString &key)
 
 int pixelsFromTwips(const QVariant &value)
 {
-    return static_cast<int>(std::lround(value.toDouble() / twipsPerPixel));
+    return formunits::toPixels(value.toDouble());
 }
 
 } // namespace

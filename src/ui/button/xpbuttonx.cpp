@@ -1,9 +1,9 @@
 #include "ui/button/xpbuttonx.h"
 
+#include "engine/numeric.h"
 #include "ui/button/ambientproperties.h"
 #include "ui/button/buttoncanvas.h"
 #include "ui/button/propertybag.h"
-#include "ui/button/roundhalfeven.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -168,6 +168,12 @@ std::int16_t booleanValue(const QVariant &value)
             return 0;
     }
     return static_cast<std::int16_t>(value.toInt());
+}
+
+// The caption's rectangle lies on whole pixels, halves going to the even neighbour.
+int wholePixels(double value)
+{
+    return static_cast<int>(engine::numeric::roundHalfEven(value));
 }
 
 } // namespace
@@ -432,9 +438,9 @@ void XPButtonX::DrawCaption()
 
     const double surfaceHeight = m_image.height();
     const double surfaceWidth = m_image.width();
-    const int bottom = roundHalfEven(surfaceHeight * 0.5 + h * 0.5);
-    const int right = roundHalfEven(surfaceWidth);
-    const int top = roundHalfEven(surfaceHeight * 0.5 - h * 0.5);
+    const int bottom = wholePixels(surfaceHeight * 0.5 + h * 0.5);
+    const int right = wholePixels(surfaceWidth);
+    const int top = wholePixels(surfaceHeight * 0.5 - h * 0.5);
     r = QRect(0, top, right, bottom - top);
     m_lastCaptionRect = r;
 

@@ -1,11 +1,12 @@
 // The input half of XPButtonX: hover tracking, mouse, keyboard, focus and the access key.
 //
 // Qt's events are turned into the control's own notifications (mouse down/up/move, click,
-// double click, key down/press/up, got/lost focus, access key) with the button, shift and key
-// codes of the old platform, and each notification handler keeps the exact order of state
+// double click, key down/press/up, got/lost focus, access key) with 16-bit button, shift and
+// key codes (ui/keycodes.h), and each notification handler keeps the exact order of state
 // changes, paints and raised events that the buttons' users rely on.
 
 #include "ui/button/xpbuttonx.h"
+#include "ui/keycodes.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -21,131 +22,19 @@
 
 namespace {
 
-// Codes of the old platform.
+// Mouse button codes (added together when several are held) and the keys the control acts on.
 namespace Code {
 constexpr std::int16_t LeftButton = 1;
 constexpr std::int16_t RightButton = 2;
 constexpr std::int16_t MiddleButton = 4;
 
-constexpr std::int16_t ShiftKey = 1;
-constexpr std::int16_t CtrlKey = 2;
-constexpr std::int16_t AltKey = 4;
-
-constexpr std::int16_t Backspace = 8;
-constexpr std::int16_t Enter = 13;
-constexpr std::int16_t Escape = 27;
-constexpr std::int16_t Space = 32;
-constexpr std::int16_t Left = 37;
-constexpr std::int16_t Up = 38;
-constexpr std::int16_t Right = 39;
-constexpr std::int16_t Down = 40;
-constexpr std::int16_t KeypadDigit0 = 96;
-constexpr std::int16_t F1 = 112;
+constexpr std::int16_t Enter = keycodes::kEnter;
+constexpr std::int16_t Space = keycodes::kSpace;
+constexpr std::int16_t Left = keycodes::kLeft;
+constexpr std::int16_t Up = keycodes::kUp;
+constexpr std::int16_t Right = keycodes::kRight;
+constexpr std::int16_t Down = keycodes::kDown;
 } // namespace Code
-
-// Keys whose code is not their own upper-case character. Shifted characters of a US keyboard
-// map back to the key that types them, as the old key codes name keys, not characters.
-constexpr std::pair<int, std::int16_t> kKeyCodes[] = {
-    {Qt::Key_Backspace, 8},  {Qt::Key_Tab, 9},         {Qt::Key_Backtab, 9},
-    {Qt::Key_Clear, 12},     {Qt::Key_Return, 13},     {Qt::Key_Enter, 13},
-    {Qt::Key_Shift, 16},     {Qt::Key_Control, 17},    {Qt::Key_Alt, 18},
-    {Qt::Key_Pause, 19},     {Qt::Key_CapsLock, 20},   {Qt::Key_Escape, 27},
-    {Qt::Key_Space, 32},     {Qt::Key_PageUp, 33},     {Qt::Key_PageDown, 34},
-    {Qt::Key_End, 35},       {Qt::Key_Home, 36},       {Qt::Key_Left, 37},
-    {Qt::Key_Up, 38},        {Qt::Key_Right, 39},      {Qt::Key_Down, 40},
-    {Qt::Key_Select, 41},    {Qt::Key_Printer, 42},    {Qt::Key_Execute, 43},
-    {Qt::Key_Print, 44},     {Qt::Key_Insert, 45},     {Qt::Key_Delete, 46},
-    {Qt::Key_Help, 47},      {Qt::Key_Meta, 91},       {Qt::Key_Menu, 93},
-    {Qt::Key_NumLock, 144},  {Qt::Key_ScrollLock, 145},
-    // Shifted digits.
-    {Qt::Key_ParenRight, 48}, {Qt::Key_Exclam, 49},    {Qt::Key_At, 50},
-    {Qt::Key_NumberSign, 51}, {Qt::Key_Dollar, 52},    {Qt::Key_Percent, 53},
-    {Qt::Key_AsciiCircum, 54}, {Qt::Key_Ampersand, 55}, {Qt::Key_Asterisk, 56},
-    {Qt::Key_ParenLeft, 57},
-    // Punctuation keys, plain and shifted.
-    {Qt::Key_Semicolon, 186}, {Qt::Key_Colon, 186},     {Qt::Key_Equal, 187},
-    {Qt::Key_Plus, 187},      {Qt::Key_Comma, 188},     {Qt::Key_Less, 188},
-    {Qt::Key_Minus, 189},     {Qt::Key_Underscore, 189}, {Qt::Key_Period, 190},
-    {Qt::Key_Greater, 190},   {Qt::Key_Slash, 191},     {Qt::Key_Question, 191},
-    {Qt::Key_QuoteLeft, 192}, {Qt::Key_AsciiTilde, 192}, {Qt::Key_BracketLeft, 219},
-    {Qt::Key_BraceLeft, 219}, {Qt::Key_Backslash, 220}, {Qt::Key_Bar, 220},
-    {Qt::Key_BracketRight, 221}, {Qt::Key_BraceRight, 221}, {Qt::Key_Apostrophe, 222},
-    {Qt::Key_QuoteDbl, 222},
-    // Media and browser keys rarely reach a button, but they have codes of their own.
-    {Qt::Key_VolumeMute, 173}, {Qt::Key_VolumeDown, 174}, {Qt::Key_VolumeUp, 175},
-    {Qt::Key_MediaNext, 176},  {Qt::Key_MediaPrevious, 177}, {Qt::Key_MediaStop, 178},
-    {Qt::Key_MediaPlay, 179},  {Qt::Key_LaunchMail, 180}, {Qt::Key_Back, 166},
-    {Qt::Key_Forward, 167},    {Qt::Key_Refresh, 168},   {Qt::Key_Stop, 169},
-    {Qt::Key_Search, 170},     {Qt::Key_Favorites, 171}, {Qt::Key_HomePage, 172},
-    {Qt::Key_Sleep, 95},
-};
-
-// Keypad keys other than digits, whose codes differ from the main keyboard's.
-constexpr std::pair<int, std::int16_t> kKeypadCodes[] = {
-    {Qt::Key_Asterisk, 106}, {Qt::Key_Plus, 107}, {Qt::Key_Comma, 108},
-    {Qt::Key_Minus, 109},    {Qt::Key_Period, 110}, {Qt::Key_Slash, 111},
-};
-
-std::int16_t lookUp(const auto &table, int key)
-{
-    for (const auto &[qtKey, code] : table) {
-        if (qtKey == key)
-            return code;
-    }
-    return 0;
-}
-
-// The key code of a key event, 0 for a key that has none.
-std::int16_t keyCodeOf(const QKeyEvent *event)
-{
-    const int key = event->key();
-    if (event->modifiers() & Qt::KeypadModifier) {
-        if (key >= Qt::Key_0 && key <= Qt::Key_9)
-            return static_cast<std::int16_t>(Code::KeypadDigit0 + (key - Qt::Key_0));
-        if (const std::int16_t code = lookUp(kKeypadCodes, key))
-            return code;
-    }
-    if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
-        return static_cast<std::int16_t>(key); // their upper-case ASCII, like the old codes
-    if (key >= Qt::Key_F1 && key <= Qt::Key_F24)
-        return static_cast<std::int16_t>(Code::F1 + (key - Qt::Key_F1));
-    return lookUp(kKeyCodes, key);
-}
-
-// The character code a key press types, or -1 when it types none. Alt combinations type
-// nothing (they are menu and access keys); Enter, Backspace and Escape type their control codes
-// even where the event carries no text.
-std::int16_t keyAsciiOf(const QKeyEvent *event)
-{
-    if ((event->modifiers() & Qt::AltModifier) && !(event->modifiers() & Qt::ControlModifier))
-        return -1;
-    const QString text = event->text();
-    if (text.size() == 1 && text.at(0).unicode() < 256)
-        return static_cast<std::int16_t>(text.at(0).unicode());
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return Code::Enter;
-    case Qt::Key_Backspace:
-        return Code::Backspace;
-    case Qt::Key_Escape:
-        return Code::Escape;
-    default:
-        return -1;
-    }
-}
-
-std::int16_t shiftCodeOf(Qt::KeyboardModifiers modifiers)
-{
-    std::int16_t code = 0;
-    if (modifiers & Qt::ShiftModifier)
-        code |= Code::ShiftKey;
-    if (modifiers & Qt::ControlModifier)
-        code |= Code::CtrlKey;
-    if (modifiers & Qt::AltModifier)
-        code |= Code::AltKey;
-    return code;
-}
 
 std::int16_t buttonCodeOf(Qt::MouseButtons buttons)
 {
@@ -199,7 +88,7 @@ void XPButtonX::mousePressEvent(QMouseEvent *event)
     if (event->button() == Qt::LeftButton)
         m_clickArmed = true;
     m_buttonHeld = true;
-    UserControl_MouseDown(button, shiftCodeOf(event->modifiers()),
+    UserControl_MouseDown(button, keycodes::shiftState(event->modifiers()),
                           static_cast<float>(event->position().x()),
                           static_cast<float>(event->position().y()));
 }
@@ -214,7 +103,7 @@ void XPButtonX::mouseReleaseEvent(QMouseEvent *event)
     const bool lastHeld = event->buttons() == Qt::NoButton;
     if (lastHeld)
         m_buttonHeld = false;
-    UserControl_MouseUp(button, shiftCodeOf(event->modifiers()),
+    UserControl_MouseUp(button, keycodes::shiftState(event->modifiers()),
                         static_cast<float>(event->position().x()),
                         static_cast<float>(event->position().y()));
     if (lastHeld && m_capturing) {
@@ -247,22 +136,21 @@ void XPButtonX::mouseDoubleClickEvent(QMouseEvent *event)
 
 void XPButtonX::mouseMoveEvent(QMouseEvent *event)
 {
-    UserControl_MouseMove(buttonCodeOf(event->buttons()), shiftCodeOf(event->modifiers()),
+    UserControl_MouseMove(buttonCodeOf(event->buttons()), keycodes::shiftState(event->modifiers()),
                           static_cast<float>(event->position().x()),
                           static_cast<float>(event->position().y()));
 }
 
 void XPButtonX::keyPressEvent(QKeyEvent *event)
 {
-    const std::int16_t keyCode = keyCodeOf(event);
+    const std::int16_t keyCode = keycodes::keyCode(*event);
     if (keyCode == 0) {
         QWidget::keyPressEvent(event);
         return;
     }
-    UserControl_KeyDown(keyCode, shiftCodeOf(event->modifiers()));
-    const std::int16_t keyAscii = keyAsciiOf(event);
-    if (keyAscii >= 0)
-        UserControl_KeyPress(keyAscii);
+    UserControl_KeyDown(keyCode, keycodes::shiftState(event->modifiers()));
+    if (const std::optional<std::int16_t> keyAscii = keycodes::characterCode(*event))
+        UserControl_KeyPress(*keyAscii);
     // Keys the control does not act on go on to its container (Escape to a dialog, say).
     switch (keyCode) {
     case Code::Enter:
@@ -287,12 +175,12 @@ void XPButtonX::keyReleaseEvent(QKeyEvent *event)
         event->accept();
         return;
     }
-    const std::int16_t keyCode = keyCodeOf(event);
+    const std::int16_t keyCode = keycodes::keyCode(*event);
     if (keyCode == 0) {
         QWidget::keyReleaseEvent(event);
         return;
     }
-    UserControl_KeyUp(keyCode, shiftCodeOf(event->modifiers()));
+    UserControl_KeyUp(keyCode, keycodes::shiftState(event->modifiers()));
     event->accept();
 }
 

@@ -7,8 +7,9 @@
 #include "ui/about/frmabout.h"
 #include "ui/button/buttonform.h"
 #include "ui/button/xpbuttonx.h"
+#include "ui/keycodes.h"
+#include "ui/main/form1controls.h"
 #include "ui/main/form1layout.h"
-#include "ui/main/keyascii.h"
 #include "ui/main/programexit.h"
 #include "ui/report/form2.h"
 #include "ui/report/textreport.h"
@@ -34,123 +35,28 @@
 
 namespace {
 
-using form1layout::ControlRow;
-using form1layout::FontKind;
-using form1layout::Kind;
 using formunits::toQColor;
 using formunits::toQString;
 
-Form1 *g_instance = nullptr;
+// The boxes of P1..P5, by their number: Text10 holds P5's arrival time, Text9 its burst time.
+constexpr int kArrivalBoxes[5] = {1, 2, 3, 4, 10};
+constexpr int kBurstBoxes[5] = {5, 6, 7, 8, 9};
 
 constexpr char kAuthorsPage[] = "http://www.tamsira.example/quorvel/";
 constexpr char kWindowIcon[] = ":/icons/quorvel.png";
 constexpr char kButtonResource[] = ":/forms/form1.frm";
 
-constexpr std::int16_t kCodeBackspace = 8;
-constexpr std::int16_t kCodeEnter = 13;
-constexpr std::int16_t kCodeDigitZero = 48;
-constexpr std::int16_t kCodeDigitNine = 57;
 
 const QString kRefusedCharacterText = QStringLiteral(" Anda tidak bisa memasukan huruf !");
 const QString kRefusedCharacterTitle = QStringLiteral("Warning");
 const QString kClickProsesNotice = QStringLiteral("Klik proses jika sudah selesai menginputkan ");
 const QString kResultBoxNotice = QStringLiteral("Maaf tempat ini tidak bisa ditambahkan teks");
 
-QFont fontFor(FontKind kind)
-{
-    QFont font(toQString(kind == FontKind::MsSansSerif ? form1layout::kMsSansSerif
-                                                       : form1layout::kVerdana));
-    font.setPointSizeF(form1layout::kFontPointSize);
-    font.setBold(kind == FontKind::VerdanaBold);
-    return font;
-}
-
-QRect pixelRect(const ControlRow &row)
-{
-    return QRect(form1layout::toPixels(row.left), form1layout::toPixels(row.top),
-                 form1layout::toPixels(row.width), form1layout::toPixels(row.height));
-}
-
-QWidget *createWidget(const ControlRow &row, QWidget *parent)
-{
-    const QString caption = toQString(row.caption);
-    switch (row.kind) {
-    case Kind::Frame: return new QGroupBox(caption, parent);
-    case Kind::OptionButton: return new QRadioButton(caption, parent);
-    case Kind::CheckBox: return new QCheckBox(caption, parent);
-    case Kind::Label: {
-        auto *label = new QLabel(caption, parent);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setTextFormat(Qt::PlainText);
-        return label;
-    }
-    case Kind::InputBox:
-    case Kind::ResultBox: {
-        auto *box = new QLineEdit(caption, parent);
-        box->setMaxLength(row.kind == Kind::InputBox ? form1layout::kInputMaxLength : 32767);
-        box->setReadOnly(row.kind == Kind::ResultBox);
-        return box;
-    }
-    case Kind::PushButton: return new QPushButton(caption, parent);
-    }
-    return nullptr;
-}
-
-// Colours of one control: the text colour of the table, the window blue behind frames, option
-// buttons and the check box, white behind push buttons, labels see through.
-void applyColours(QWidget *widget, const ControlRow &row)
-{
-    QPalette palette = widget->palette();
-    const QColor text = toQColor(row.textColor);
-    palette.setColor(QPalette::WindowText, text);
-    palette.setColor(QPalette::Text, text);
-    palette.setColor(QPalette::ButtonText, text);
-    switch (row.kind) {
-    case Kind::Frame:
-        palette.setColor(QPalette::Window, toQColor(form1layout::kWindowBlue));
-        widget->setAutoFillBackground(true);
-        break;
-    case Kind::OptionButton:
-    case Kind::CheckBox:
-        // Their background is the window blue of what lies behind them; painting it again
-        // would cover the frame's border, which this style draws lower than the old one did.
-        palette.setColor(QPalette::Window, toQColor(form1layout::kWindowBlue));
-        palette.setColor(QPalette::Button, toQColor(form1layout::kWindowBlue));
-        widget->setAutoFillBackground(false);
-        break;
-    case Kind::PushButton:
-        palette.setColor(QPalette::Button, toQColor(form1layout::kWhite));
-        palette.setColor(QPalette::Window, toQColor(form1layout::kWhite));
-        break;
-    case Kind::InputBox:
-    case Kind::ResultBox:
-        palette.setColor(QPalette::Base, toQColor(form1layout::kWhite));
-        break;
-    case Kind::Label:
-        widget->setAutoFillBackground(false);
-        break;
-    }
-    widget->setPalette(palette);
-}
-
-// One control of a table: created in its container, named, placed and coloured.
-QWidget *placeControl(const ControlRow &row, QWidget *container)
-{
-    QWidget *widget = createWidget(row, container);
-    widget->setObjectName(toQString(row.name));
-    widget->setFont(fontFor(row.font));
-    widget->setGeometry(pixelRect(row));
-    applyColours(widget, row);
-    widget->setVisible(row.visible);
-    return widget;
-}
-
 } // namespace
 
 Form1::Form1(QWidget *parent)
     : QMainWindow(parent)
 {
-    g_instance = this;
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(toQString(form1layout::kDesignTitle));
     if (QFile::exists(QString::fromLatin1(kWindowIcon)))
@@ -172,13 +78,8 @@ Form1::Form1(QWidget *parent)
 
 Form1::~Form1()
 {
-    if (g_instance == this)
-        g_instance = nullptr;
-}
-
-Form1 *Form1::instance()
-{
-    return g_instance;
+    // The print window reads this window when it prints; it does not outlive its source.
+    delete Form2::instance();
 }
 
 QColor Form1::backColor() const
@@ -201,24 +102,7 @@ T *Form1::control(const char *name) const
 
 void Form1::createControls()
 {
-    auto *client = new QWidget(this);
-    client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(form1layout::toPixels(form1layout::kClientWidthTwips),
-                         form1layout::toPixels(form1layout::kClientHeightTwips));
-    QPalette palette = client->palette();
-    palette.setColor(QPalette::Window, backColor());
-    client->setPalette(palette);
-    client->setAutoFillBackground(true);
-    client->setFont(fontFor(FontKind::VerdanaBold));
-    setCentralWidget(client);
-
-    for (const ControlRow &row : form1layout::kControls) {
-        QWidget *container = row.container.empty()
-                                 ? client
-                                 : m_controls.value(toQString(row.container));
-        QWidget *widget = placeControl(row, container);
-        m_controls.insert(widget->objectName(), widget);
-    }
+    setCentralWidget(form1controls::createClient(this, m_controls));
 
     for (int i = 1; i <= 10; ++i)
         m_text[i] = control<QLineEdit>(qPrintable(QStringLiteral("Text%1").arg(i)));
@@ -236,13 +120,7 @@ void Form1::createControls()
 
 void Form1::createPushButtons()
 {
-    for (const ControlRow &row : form1layout::kPushButtons) {
-        QWidget *widget = placeControl(row, m_frame4);
-        // The owner-drawn buttons on top own the access letters; the covered push buttons
-        // keep their captions but do not compete for the same keys.
-        static_cast<QPushButton *>(widget)->setShortcut(QKeySequence());
-        m_controls.insert(widget->objectName(), widget);
-    }
+    form1controls::createPushButtons(m_controls);
     m_command1 = control<QPushButton>("Command1");
     m_command3 = control<QPushButton>("Command3");
     m_command2 = control<QPushButton>("Command2");
@@ -358,11 +236,9 @@ bool Form1::Form_Load()
     m_values.buffer = 0;
 
     engine::BoxTexts boxes;
-    const int arrivalBoxes[5] = {1, 2, 3, 4, 10};
-    const int burstBoxes[5] = {5, 6, 7, 8, 9};
-    for (int i = 0; i < 5; ++i) {
-        boxes.arrival[static_cast<std::size_t>(i)] = m_text[arrivalBoxes[i]]->text().toStdString();
-        boxes.burst[static_cast<std::size_t>(i)] = m_text[burstBoxes[i]]->text().toStdString();
+    for (std::size_t i = 0; i < 5; ++i) {
+        boxes.arrival[i] = m_text[kArrivalBoxes[i]]->text().toStdString();
+        boxes.burst[i] = m_text[kBurstBoxes[i]]->text().toStdString();
     }
     try {
         m_processes = engine::ProcessSet::read(boxes);
@@ -448,17 +324,35 @@ void Form1::Frame4_DblClick()
 
 void Form1::mnabout_Click()
 {
-    frmAbout::showInstance();
+    frmAbout::showInstance(backColor());
 }
 
 void Form1::CMBPrint_Click()
 {
-    Form2::showInstance();
+    Form2::showInstance(this);
 }
 
 void Form1::CMBSimpan_Click()
 {
-    report::saveTextReport(this);
+    report::saveTextReport(this, *this);
+}
+
+report::ReportTexts Form1::reportTexts() const
+{
+    report::ReportTexts texts;
+    if (m_option1->isChecked())
+        texts.policy = report::Policy::Fcfs;
+    else if (m_option2->isChecked())
+        texts.policy = report::Policy::Sjf;
+    for (std::size_t i = 0; i < 5; ++i) {
+        texts.arrival[i] = m_text[kArrivalBoxes[i]]->text();
+        texts.burst[i] = m_text[kBurstBoxes[i]]->text();
+        texts.waiting[i] = m_awtDetail[i]->text();
+        texts.turnaround[i] = m_turnAround[i]->text();
+    }
+    texts.averageWaiting = m_hasilAWT->text();
+    texts.averageTurnaround = m_hasilATT->text();
+    return texts;
 }
 
 // --- timers -----------------------------------------------------------------------------------
@@ -520,12 +414,12 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
 bool Form1::handleBoxKey(QLineEdit *box, QKeyEvent *event)
 {
     if (box == m_text[1]) {
-        std::int16_t keyCode = keyascii::virtualKeyCode(*event);
-        std::int16_t shift = keyascii::shiftState(*event);
+        std::int16_t keyCode = keycodes::keyCode(*event);
+        std::int16_t shift = keycodes::shiftState(event->modifiers());
         Text1_KeyDown(keyCode, shift);
     }
 
-    const std::optional<std::int16_t> code = keyascii::characterCode(*event);
+    const std::optional<std::int16_t> code = keycodes::characterCode(*event);
     if (!code) {
         if (box->isReadOnly())
             return false;
@@ -542,13 +436,13 @@ bool Form1::handleBoxKey(QLineEdit *box, QKeyEvent *event)
 
 void Form1::filterInputKey(std::int16_t &KeyAscii, QLineEdit *next)
 {
-    const bool digit = KeyAscii >= kCodeDigitZero && KeyAscii <= kCodeDigitNine;
-    if (!digit && KeyAscii != kCodeBackspace && KeyAscii != kCodeEnter) {
+    const bool digit = KeyAscii >= keycodes::kDigitZero && KeyAscii <= keycodes::kDigitNine;
+    if (!digit && KeyAscii != keycodes::kBackspace && KeyAscii != keycodes::kEnter) {
         platform::showMessage(this, kRefusedCharacterText, kRefusedCharacterTitle,
                               platform::MessageIcon::Critical);
         KeyAscii = 0;
     }
-    if (KeyAscii != kCodeEnter)
+    if (KeyAscii != keycodes::kEnter)
         return;
     if (next) {
         next->setFocus(Qt::OtherFocusReason);

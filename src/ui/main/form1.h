@@ -3,6 +3,7 @@
 #include "engine/processset.h"
 #include "engine/scheduler.h"
 #include "engine/schedulesink.h"
+#include "ui/report/reportsource.h"
 
 #include <QColor>
 #include <QHash>
@@ -26,19 +27,19 @@ class XPButtonX;
 // labels and result boxes, the step-message switch and the command buttons.
 //
 // The schedule itself is computed by the engine; this window is the only owner of its controls
-// and receives every write, message and timer request of a run as its ScheduleSink.
-class Form1 : public QMainWindow, private engine::ScheduleSink {
+// and receives every write, message and timer request of a run as its ScheduleSink. The print
+// window and the Save command read the controls through its ReportSource side.
+class Form1 : public QMainWindow, public report::ReportSource, private engine::ScheduleSink {
     Q_OBJECT
 
 public:
     explicit Form1(QWidget *parent = nullptr);
     ~Form1() override;
 
-    // The one main window, nullptr when none exists.
-    static Form1 *instance();
-
-    // The window's background colour, which the other windows take over.
-    QColor backColor() const;
+    // report::ReportSource: the controls' texts as they stand, and the background colour
+    // that the other windows take over.
+    report::ReportTexts reportTexts() const override;
+    QColor backColor() const override;
 
     // Window-level working values and the rotating copy of the title.
     double Buffer() const { return m_values.buffer; }

@@ -4,11 +4,10 @@
 #include "platform/printerinfo.h"
 #include "platform/reportprinter.h"
 #include "ui/button/buttonform.h"
-#include "ui/formunits.h"
 #include "ui/button/xpbuttonx.h"
-#include "ui/main/form1.h"
+#include "ui/formunits.h"
 #include "ui/report/printedreport.h"
-#include "ui/report/reportsources.h"
+#include "ui/report/reportsource.h"
 
 #include <QGuiApplication>
 #include <QIcon>
@@ -42,9 +41,10 @@ const QString printFailedText = QStringLiteral("Ada masalah dengan printer Anda 
 
 QPointer<Form2> Form2::s_instance;
 
-Form2::Form2()
+Form2::Form2(const report::ReportSource *source)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                           | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+                           | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      m_source(source)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Print"));
@@ -95,11 +95,11 @@ Form2 *Form2::instance()
     return s_instance.data();
 }
 
-Form2 *Form2::showInstance()
+Form2 *Form2::showInstance(const report::ReportSource *source)
 {
     const bool created = !s_instance;
     if (created) {
-        s_instance = new Form2;
+        s_instance = new Form2(source);
         s_instance->Form_Load();
     }
     s_instance->show();
@@ -125,9 +125,9 @@ void Form2::reportPrintFailure()
 
 void Form2::Form_Load()
 {
-    if (const Form1 *mainWindow = Form1::instance()) {
+    if (m_source) {
         QPalette windowPalette = palette();
-        windowPalette.setColor(QPalette::Window, mainWindow->backColor());
+        windowPalette.setColor(QPalette::Window, m_source->backColor());
         setPalette(windowPalette);
         setAutoFillBackground(true);
     }
@@ -155,11 +155,10 @@ void Form2::XPButtonX1_Click()
         return reportPrintFailure();
 
     // The report shows the main window as it is now, not as it was when this window opened.
-    QString why;
-    const auto sources = report::readReportSources(Form1::instance(), &why);
-    if (!sources)
+    if (!m_source)
         return reportPrintFailure();
-    for (const QStringList &line : report::printedReportLines(*sources, report::printedReportDate())) {
+    const report::ReportTexts texts = m_source->reportTexts();
+    for (const QStringList &line : report::printedReportLines(texts, report::printedReportDate())) {
         if (!printer.printLine(line))
             return reportPrintFailure();
     }

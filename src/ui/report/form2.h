@@ -6,22 +6,28 @@
 class QListWidget;
 class XPButtonX;
 
-// The print window: lists the default printer's details and prints the report of what the
-// main window shows. One instance at most, shown without an owner and without blocking.
+namespace report {
+class ReportSource;
+} // namespace report
+
+// The print window: lists the default printer's details and prints the report of what its
+// source (the main window) shows. One instance at most, shown without an owner and without
+// blocking.
 class Form2 : public QWidget {
     Q_OBJECT
 
 public:
-    Form2();
+    // Without a source the window keeps its own colour and every print fails.
+    explicit Form2(const report::ReportSource *source = nullptr);
     ~Form2() override;
 
-    // Creates, loads and shows the one instance, or only brings the open one forward (its
-    // printer list is then left as it is).
-    static Form2 *showInstance();
+    // Creates, loads and shows the one instance for source, or only brings the open one forward
+    // (its printer list is then left as it is). The source must outlive the window.
+    static Form2 *showInstance(const report::ReportSource *source);
     // The open instance, nullptr when none is open.
     static Form2 *instance();
 
-    // Fills the window: background from the main window, then the printer details.
+    // Fills the window: background from the source, then the printer details.
     void Form_Load();
     // "&Print Now": prints the report, then closes the window.
     void XPButtonX1_Click();
@@ -34,6 +40,7 @@ private:
     void reportLoadFailure();
     void reportPrintFailure();
 
+    const report::ReportSource *m_source = nullptr;
     QListWidget *List1 = nullptr;
     XPButtonX *XPButtonX1 = nullptr;
     XPButtonX *XPButtonX2 = nullptr;

@@ -1,6 +1,6 @@
 #include "ui/report/printedreport.h"
 
-#include "ui/report/reportsources.h"
+#include "ui/report/reporttexts.h"
 
 #include <QDate>
 #include <QLocale>
@@ -24,32 +24,32 @@ void addCaptionLines(QList<QStringList> &lines, const std::array<QString, 5> &ca
 
 } // namespace
 
-QList<QStringList> printedReportLines(const ReportSources &sources, const QString &date)
+QList<QStringList> printedReportLines(const ReportTexts &texts, const QString &date)
 {
     const QStringList empty;
     QList<QStringList> lines;
-    if (sources.policy == Policy::Fcfs)
+    if (texts.policy == Policy::Fcfs)
         lines.append({QStringLiteral("   FCFS Schedule")});
-    else if (sources.policy == Policy::Sjf)
+    else if (texts.policy == Policy::Sjf)
         lines.append({QStringLiteral("   SJF Non Preemptive Schedule")});
 
     lines.append({QStringLiteral("   ") + QString(39, QLatin1Char('-'))});
     lines.append(empty);
     lines.append({QStringLiteral("  Arrival Time")});
-    addProcessLines(lines, sources.arrival);
+    addProcessLines(lines, texts.arrival);
     lines.append(empty);
     lines.append({QStringLiteral("  Burst Time")});
-    addProcessLines(lines, sources.burst);
+    addProcessLines(lines, texts.burst);
     lines.append({QStringLiteral(" Detail Prosess Wating Time Value")});
-    addCaptionLines(lines, sources.waiting);
+    addCaptionLines(lines, texts.waiting);
     lines.append(empty);
-    lines.append({QStringLiteral("  Hasil Average Waiting Time : "), sources.averageWaiting});
+    lines.append({QStringLiteral("  Hasil Average Waiting Time : "), texts.averageWaiting});
     lines.append(empty);
     lines.append(empty);
     lines.append({QStringLiteral(" Detail Prosess Turn Around Value")});
-    addCaptionLines(lines, sources.turnaround);
+    addCaptionLines(lines, texts.turnaround);
     lines.append(empty);
-    lines.append({QStringLiteral("  Hasil Average Turnarround : "), sources.averageTurnaround});
+    lines.append({QStringLiteral("  Hasil Average Turnarround : "), texts.averageTurnaround});
     lines.append(empty);
     lines.append({QStringLiteral("  ") + QString(25, QLatin1Char('='))});
     lines.append(empty);

@@ -1,7 +1,7 @@
 #include "ui/report/textreport.h"
 
 #include "platform/messagebox.h"
-#include "ui/report/reportsources.h"
+#include "ui/report/reportsource.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -137,16 +137,16 @@ std::optional<QString> writeReport(const QString &path, const QStringList &piece
 
 } // namespace
 
-QStringList textReportPieces(const ReportSources &sources)
+QStringList textReportPieces(const ReportTexts &texts)
 {
     return {
-        titleLine(sources.policy) + lineEnd,
-        prefixedBlock(QStringLiteral("Arrival Time : "), sources.arrival),
-        prefixedBlock(QStringLiteral("Burst Time : "), sources.burst),
-        captionBlock(QStringLiteral("Detail Waiting Time : "), sources.waiting),
-        captionBlock(QStringLiteral("Detail Turn Around : "), sources.turnaround),
-        QStringLiteral("Average Waiting Time : ") + sources.averageWaiting + lineEnd
-            + QStringLiteral("Average Turn Around  : ") + sources.averageTurnaround + lineEnd
+        titleLine(texts.policy) + lineEnd,
+        prefixedBlock(QStringLiteral("Arrival Time : "), texts.arrival),
+        prefixedBlock(QStringLiteral("Burst Time : "), texts.burst),
+        captionBlock(QStringLiteral("Detail Waiting Time : "), texts.waiting),
+        captionBlock(QStringLiteral("Detail Turn Around : "), texts.turnaround),
+        QStringLiteral("Average Waiting Time : ") + texts.averageWaiting + lineEnd
+            + QStringLiteral("Average Turn Around  : ") + texts.averageTurnaround + lineEnd
             + QStringLiteral("Tamsira 2006"),
         lineEnd,
     };
@@ -165,12 +165,12 @@ QString textReportPath(const QString &folder, const QString &stamp)
     return base + QStringLiteral("/Quorvel_") + stamp + QStringLiteral(".txt");
 }
 
-void saveTextReport(QWidget *mainWindow)
+void saveTextReport(QWidget *parent, const ReportSource &source)
 {
-    saveTextReport(mainWindow, SaveContext{});
+    saveTextReport(parent, source, SaveContext{});
 }
 
-void saveTextReport(QWidget *mainWindow, const SaveContext &context)
+void saveTextReport(QWidget *parent, const ReportSource &source, const SaveContext &context)
 {
     // The name is fixed once, before anything else, and used for every step and the message.
     const QString stamp = textReportStamp(context.now());
@@ -178,16 +178,10 @@ void saveTextReport(QWidget *mainWindow, const SaveContext &context)
     const QString path = textReportPath(folder, stamp);
 
     const auto report = [&](const QString &text, platform::MessageIcon icon) {
-        platform::showMessage(mainWindow, text, platform::applicationTitle(), icon);
+        platform::showMessage(parent, text, platform::applicationTitle(), icon);
     };
 
-    QString why;
-    const std::optional<ReportSources> sources = readReportSources(mainWindow, &why);
-    if (!sources) {
-        report(failedText + why, platform::MessageIcon::Critical);
-        return;
-    }
-    if (const auto failure = writeReport(path, textReportPieces(*sources))) {
+    if (const auto failure = writeReport(path, textReportPieces(source.reportTexts()))) {
         report(failedText + *failure, platform::MessageIcon::Critical);
         return;
     }

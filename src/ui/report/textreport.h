@@ -10,11 +10,12 @@ class QWidget;
 
 namespace report {
 
-struct ReportSources;
+class ReportSource;
+struct ReportTexts;
 
 // The seven pieces of the text report, in the order they are written. Joined they are the
 // 28 lines, each ended by CR LF.
-QStringList textReportPieces(const ReportSources &sources);
+QStringList textReportPieces(const ReportTexts &texts);
 
 // Seconds of the time of day, then the day of the month, both without leading zeros:
 // 10:42:07 on 25 March gives "725".
@@ -30,9 +31,9 @@ struct SaveContext {
     std::function<QString()> folder;
 };
 
-// The Save command: writes the report of what mainWindow shows into the program's folder and
-// tells the user where it went, or why it could not be written.
-void saveTextReport(QWidget *mainWindow);
-void saveTextReport(QWidget *mainWindow, const SaveContext &context);
+// The Save command: writes the report of what the source shows into the program's folder and
+// tells the user, with a message box over parent, where it went or why it could not be written.
+void saveTextReport(QWidget *parent, const ReportSource &source);
+void saveTextReport(QWidget *parent, const ReportSource &source, const SaveContext &context);
 
 } // namespace report

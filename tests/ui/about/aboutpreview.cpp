@@ -19,7 +19,8 @@ int main(int argc, char **argv)
 
     Form1 mainWindow;
     mainWindow.show();
-    frmAbout *box = frmAbout::showInstance();
+    mainWindow.mnabout_Click();
+    frmAbout *box = frmAbout::instance();
 
     const QString target = QString::fromLocal8Bit(argv[1]);
     int result = 1;

@@ -1,6 +1,5 @@
 #include "common/testsupport.h"
 #include "ui/button/buttoncanvas.h"
-#include "ui/button/roundhalfeven.h"
 #include "ui/button/xpbuttonx.h"
 
 #include <QApplication>
@@ -344,14 +343,6 @@ private slots:
         button.setForeColor(0x80000012);
         button.setCaption(QStringLiteral("Keluar"));
         QVERIFY(countColour(button.image(), rgb(12, 34, 56)) > 20);
-    }
-
-    void roundingHalvesToEven()
-    {
-        const QList<QPair<double, int>> cases = {{5.5, 6}, {6.5, 6}, {19.5, 20}, {18.5, 18},
-                                                 {4.49, 4}, {4.51, 5}, {-0.5, 0}, {-1.5, -2}, {7.0, 7}};
-        for (const auto &[value, expected] : cases)
-            QCOMPARE(roundHalfEven(value), expected);
     }
 
     void captionPlacement_data()

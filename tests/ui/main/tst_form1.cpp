@@ -109,7 +109,6 @@ private slots:
 
     void startUpState()
     {
-        QCOMPARE(Form1::instance(), m_form.get());
         QCOMPARE(m_form->savedCaption(), kTitle);
         QCOMPARE(m_form->backColor(), QColor(218, 234, 254));
         QCOMPARE(m_form->Buffer(), 0.0);

@@ -4,7 +4,7 @@
 
 #include "common/testsupport.h"
 #include "ui/main/form1.h"
-#include "ui/main/keyascii.h"
+#include "ui/keycodes.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -72,7 +72,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(int, expected);
         const QKeyEvent event(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), text);
-        const std::optional<std::int16_t> code = keyascii::characterCode(event);
+        const std::optional<std::int16_t> code = keycodes::characterCode(event);
         if (expected < 0)
             QVERIFY(!code.has_value());
         else

@@ -1,6 +1,6 @@
 // The text report as bytes: its pieces, its name and its stamp.
 
-#include "ui/report/reportsources.h"
+#include "ui/report/reporttexts.h"
 #include "ui/report/textreport.h"
 
 #include "common/paramnames.h"
@@ -11,9 +11,9 @@
 
 namespace {
 
-report::ReportSources exampleSources()
+report::ReportTexts exampleSources()
 {
-    report::ReportSources sources;
+    report::ReportTexts sources;
     sources.policy = report::Policy::Fcfs;
     sources.arrival = {"0", "1", "2", "3", "4"};
     sources.burst = {"5", "3", "1", "2", "4"};
@@ -61,7 +61,7 @@ TEST(TextReportPieces, ExampleRunGivesTheTwentyEightLinesInSevenPieces)
 
 TEST(TextReportPieces, FirstLineFollowsThePolicy)
 {
-    report::ReportSources sources = exampleSources();
+    report::ReportTexts sources = exampleSources();
     sources.policy = report::Policy::Sjf;
     EXPECT_EQ(report::textReportPieces(sources).join(QString()).toStdString(),
               std::string("SJF Non Preemptive Schedule\r\n") + exampleBody);
@@ -75,7 +75,7 @@ TEST(TextReportPieces, FirstLineFollowsThePolicy)
 
 TEST(TextReportPieces, TextsAreTakenAsTheyAre)
 {
-    report::ReportSources sources = exampleSources();
+    report::ReportTexts sources = exampleSources();
     sources.arrival[2] = QString();  // an empty box
     sources.burst[4] = QStringLiteral(" 9 ");
     sources.averageTurnaround = QString();

@@ -145,7 +145,7 @@ private slots:
     void windowListsTheDefaultPrinter()
     {
         Form1 mainWindow;
-        Form2 *window = Form2::showInstance();
+        Form2 *window = Form2::showInstance(&mainWindow);
         QVERIFY(window);
         QVERIFY(m_recorder.messages().isEmpty());
 
@@ -203,7 +203,7 @@ private slots:
         Form1 mainWindow;
         computeExample(mainWindow);
         QVERIFY(m_recorder.messages().isEmpty());
-        Form2 *window = Form2::showInstance();
+        Form2 *window = Form2::showInstance(&mainWindow);
 
         click(button(window, "XPButtonX1"));
         QVERIFY2(m_recorder.messages().isEmpty(), qPrintable(m_recorder.texts().join('\n')));
@@ -238,7 +238,7 @@ private slots:
 
         Form1 mainWindow;
         computeExample(mainWindow);
-        Form2 *window = Form2::showInstance();
+        Form2 *window = Form2::showInstance(&mainWindow);
 
         // The choice changes while the print window is open.
         auto *option1 = mainWindow.findChild<QRadioButton *>(QStringLiteral("Option1"));
@@ -267,7 +267,7 @@ private slots:
     void cancelClosesWithoutPrinting()
     {
         Form1 mainWindow;
-        Form2 *window = Form2::showInstance();
+        Form2 *window = Form2::showInstance(&mainWindow);
         const int jobsBefore = jobsEverQueued();
         click(button(window, "XPButtonX2"));
         QTRY_VERIFY(!Form2::instance());
@@ -284,7 +284,7 @@ private slots:
         m_recorder.onMessage([&](const platform::MessageRequest &) {
             visibleAtMessage = Form2::instance() && Form2::instance()->isVisible();
         });
-        Form2 *window = Form2::showInstance();
+        Form2 *window = Form2::showInstance(&mainWindow);
         m_recorder.onMessage({});
         QCOMPARE(m_recorder.messages().size(), 1);
         QCOMPARE(m_recorder.messages()[0].text, noPrinterText);
@@ -315,13 +315,13 @@ private slots:
     void oneWindowAtATime()
     {
         Form1 mainWindow;
-        Form2 *first = Form2::showInstance();
+        Form2 *first = Form2::showInstance(&mainWindow);
         QCOMPARE(listLines(first).size(), 4);
 
         {
             // Shown again while open: the same window, its list not read again.
             DeadServer dead;
-            QCOMPARE(Form2::showInstance(), first);
+            QCOMPARE(Form2::showInstance(&mainWindow), first);
             QVERIFY(m_recorder.messages().isEmpty());
             QCOMPARE(listLines(first).size(), 4);
             const QWidgetList windows = QApplication::topLevelWidgets();
@@ -335,7 +335,7 @@ private slots:
 
         // After closing, a new window reads the printer again.
         DeadServer dead;
-        Form2 *second = Form2::showInstance();
+        Form2 *second = Form2::showInstance(&mainWindow);
         QVERIFY(second);
         QCOMPARE(m_recorder.texts(), QStringList{noPrinterText});
         QVERIFY(listLines(second).isEmpty());

@@ -68,8 +68,8 @@ int main(int argc, char **argv)
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return 10;
-    Form2::showInstance();
-    frmAbout::showInstance();
+    window.CMBPrint_Click();
+    window.mnabout_Click();
     window.activateWindow();
     QApplication::setActiveWindow(&window);
 
