@@ -1,6 +1,0 @@
-# The program's icon, shared by every window through the resource path :/icons/quorvel.png.
-# quorvel.png is rendered from quorvel.svg (rsvg-convert -w 128 -h 128 quorvel.svg -o quorvel.png).
-if(TARGET quorvel_ui)
-  qt_add_resources(quorvel_ui "icons" PREFIX "/icons" BASE ${CMAKE_CURRENT_LIST_DIR}
-    FILES ${CMAKE_CURRENT_LIST_DIR}/quorvel.png)
-endif()
