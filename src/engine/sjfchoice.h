@@ -12,10 +12,10 @@ class ProcessSet;
 // working burst time than every other, or an equal one and a lower index. After its step a
 // picked process's working burst time is set to 10000 (one more than a box can hold).
 //
-// With all burst times different this is exactly "strictly smaller than each of the other
-// three" as the passes have always done it; the index rule only adds an order for equal
-// burst times, which would otherwise leave every tied process (and all longer ones)
-// unscheduled. Every one of P2..P5 is picked exactly once.
+// With all burst times different, each pass picks the process whose burst time is strictly
+// smaller than each of the other unpicked ones; the index rule only adds an order for equal
+// burst times, without which a tied process (and every longer one) would never be picked.
+// Every one of P2..P5 is picked exactly once.
 void forEachShortestFirst(ProcessSet &working, const std::function<void(int)> &step);
 
 } // namespace engine

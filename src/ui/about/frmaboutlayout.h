@@ -5,7 +5,7 @@
 #include <array>
 #include <string_view>
 
-// The About box as the form designer placed it. Positions and sizes are in twips (1/1440 inch)
+// The About box as it is laid out. Positions and sizes are in twips (1/1440 inch)
 // relative to the client area; 15 twips are one pixel.
 namespace frmaboutlayout {
 

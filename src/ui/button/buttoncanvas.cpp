@@ -116,8 +116,9 @@ QFont ButtonCanvas::renderFont(const QFont &font)
 
 int ButtonCanvas::measureText(const QRect &rect, const QString &text, const QFont &font) const
 {
-    // The height is whole lines of the font's height, as the old text measuring gave it; only
-    // the line breaking is left to the text layout, which drawText shares.
+    // The height is whole lines of the font's height, whatever ink a line has, so that a caption
+    // is centred the same way for every text; only the line breaking is left to the text
+    // layout, which drawText shares.
     const QFont used = renderFont(font);
     const QFontMetrics metrics(used, &m_image);
     if (text.isEmpty())

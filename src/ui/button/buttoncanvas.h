@@ -8,7 +8,8 @@ class QImage;
 class QString;
 
 // The button's drawing surface: the few raster operations its paint steps are made of, carried
-// out directly on the persistent image with the old GDI conventions.
+// out directly on the persistent image with these pixel rules, for which the steps' coordinates
+// are written:
 //
 // - A line leaves out its end point; a one-pixel line from (x, y) to (x, y + 1) sets only (x, y).
 // - A thick line covers `thickness` rows (or columns) across its centre line, starting

@@ -471,7 +471,8 @@ QColor XPButtonX::resolveColor(std::uint32_t value) const
     if ((value & 0x80000000u) == 0)
         return QColor(int(value & 0xff), int((value >> 8) & 0xff), int((value >> 16) & 0xff));
 
-    // The Windows system colour indexes, on the nearest role of this widget's palette.
+    // System colours (stored with the top bit set) by their index, on the nearest role of this
+    // widget's palette.
     const QPalette &pal = palette();
     auto active = [&pal](QPalette::ColorRole role) { return pal.color(QPalette::Active, role); };
     switch (value & 0xffu) {

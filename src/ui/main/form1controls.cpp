@@ -76,7 +76,7 @@ void applyColours(QWidget *widget, const ControlRow &row)
     case Kind::OptionButton:
     case Kind::CheckBox:
         // Their background is the window blue of what lies behind them; painting it again
-        // would cover the frame's border, which this style draws lower than the old one did.
+        // would cover the part of the frame's border that runs behind them.
         palette.setColor(QPalette::Window, toQColor(form1layout::kWindowBlue));
         palette.setColor(QPalette::Button, toQColor(form1layout::kWindowBlue));
         widget->setAutoFillBackground(false);

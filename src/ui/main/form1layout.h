@@ -5,7 +5,7 @@
 #include <array>
 #include <string_view>
 
-// The main window's controls as the form designer placed them. Positions and sizes are in
+// The main window's controls as the window is laid out. Positions and sizes are in
 // twips (1/1440 inch) relative to the container's client area; 15 twips are one pixel.
 namespace form1layout {
 

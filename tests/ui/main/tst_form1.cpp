@@ -158,7 +158,7 @@ private slots:
         QVERIFY(menu->actions().contains(about));
     }
 
-    // Positions in pixels (twips / 15) relative to the container, as the form designer left them.
+    // Positions in pixels (twips / 15) relative to the container, as the layout table gives them.
     void controlGeometry_data()
     {
         QTest::addColumn<QString>("name");

@@ -32,7 +32,7 @@ private slots:
     void init() { QVERIFY(openForm()); }
     void cleanup() { closeForm(); }
 
-    // The character code a key event carries, as the old toolkit's key-press handlers saw it.
+    // The character code a key event carries, as the boxes' key-press handlers receive it.
     void characterCodes_data()
     {
         QTest::addColumn<int>("key");
