@@ -1,6 +1,7 @@
 #include "ui/report/textreport.h"
 
 #include "platform/messagebox.h"
+#include "ui/report/reportfolder.h"
 #include "ui/report/reportsources.h"
 
 #include <QCoreApplication>
@@ -174,7 +175,7 @@ void saveTextReport(QWidget *mainWindow, const SaveContext &context)
 {
     // The name is fixed once, before anything else, and used for every step and the message.
     const QString stamp = textReportStamp(context.now());
-    const QString folder = context.folder ? context.folder() : QCoreApplication::applicationDirPath();
+    const QString folder = context.folder ? context.folder() : reportFolder();
     const QString path = textReportPath(folder, stamp);
 
     const auto report = [&](const QString &text, platform::MessageIcon icon) {
