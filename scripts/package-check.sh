@@ -36,7 +36,9 @@ mkdir -p "$SCRATCH"
 session_dir=
 cwd_dir=
 cleanup() {
-    if dpkg-query -W -f='${Status}' quorvel 2>/dev/null | grep -q installed; then
+    local status
+    status=$(dpkg-query -W -f='${Status}' quorvel 2>/dev/null || true)
+    if [[ -n $status && $status != *not-installed ]]; then
         apt-get -o DPkg::Lock::Timeout=600 purge -y -q quorvel >/dev/null 2>&1 || true
     fi
     [[ -n $session_dir ]] && rm -rf "$session_dir"
@@ -52,7 +54,7 @@ if [[ ! -f $build/CMakeCache.txt ]]; then
     cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DQUORVEL_BUILD_TESTS=OFF -DQUORVEL_BUILD_BENCH=OFF $(quorvel_launcher_args) >"$SCRATCH/cmake.log"
 fi
-deb=$QUORVEL_ROOT/$build/$DEB_NAME
+deb=$(cd "$build" && pwd)/$DEB_NAME
 rm -f "$deb"
 step "cmake --build $build --target package"
 cmake --build "$build" -j "$QUORVEL_JOBS" --target package >"$SCRATCH/package.log" 2>&1 \
@@ -100,6 +102,9 @@ documents=$home/Documents
 rm -rf "$documents"
 ! runuser -u "$CHECK_USER" -- test -w /usr/bin || fail "$CHECK_USER may write /usr/bin"
 
+# Xvfb started by a normal user cannot make the folder of the display sockets itself.
+[[ -d /tmp/.X11-unix ]] || install -d -m 1777 /tmp/.X11-unix
+
 # A working folder the user may enter but not write, and one for what the session hands back.
 cwd_dir=$(mktemp -d /tmp/quorvel-cwd.XXXXXX)
 chmod 0755 "$cwd_dir"
@@ -145,16 +150,19 @@ def walk(node, depth=0):
 
 
 deadline = time.time() + 20
+labels = []
 while time.time() < deadline:
+    labels = []
     for app in pyatspi.Registry.getDesktop(0):
         if app is None or (app.name or '').lower() != 'quorvel':
             continue
-        for node in walk(app):
-            if node.getRoleName() == 'label' and (node.name or '').startswith('File tersimpan di path '):
-                print(node.name)
-                sys.exit(0)
+        labels += [node.name or '' for node in walk(app) if node.getRoleName() == 'label']
+    for text in labels:
+        if text.startswith('File tersimpan di path '):
+            print(text)
+            sys.exit(0)
     time.sleep(0.2)
-print('no success message in the windows of quorvel', file=sys.stderr)
+print('no success message in the windows of quorvel; their labels:', labels, file=sys.stderr)
 sys.exit(1)
 MESSAGE
 chmod 0644 "$session_dir/message.py"
