@@ -83,6 +83,11 @@ for f in usr/bin/quorvel usr/share/man/man1/quorvel.1.gz usr/share/doc/quorvel/c
     [[ -s $contents/$f ]] || fail "$f is not in the package"
 done
 ! readelf -S "$contents/usr/bin/quorvel" | grep -q '\.symtab' || fail "/usr/bin/quorvel is not stripped"
+# What dpkg-shlibdeps found (the Qt libraries) and what it cannot see.
+depends=$(dpkg-deb --field "$deb" Depends)
+for dep in libqt6widgets6 fonts-dejavu-core fonts-wine libcups2 qt6-qpa-plugins; do
+    grep -qE "(^|, )$dep( |,|$)" <<<"$depends" || fail "Depends lacks $dep: $depends"
+done
 
 # --- 3. install ------------------------------------------------------------------------------
 step "apt-get install ./$DEB_NAME"
