@@ -6,6 +6,8 @@
 #                    starts the private CUPS server, scripts/cups-test-server.sh, around the
 #                    printing tests)
 #   2. install check cmake --install into a scratch prefix; desktop entry validated
+#      package       the Debian package of build-tests/: lintian, install, save a report as a
+#                    normal user through the real window, purge (scripts/package-check.sh)
 #   3. build-asan/   the same suite again under AddressSanitizer + UndefinedBehaviorSanitizer
 #   4. valgrind      memcheck on the engine and button test programs (definite leaks fail)
 #   5. build-fuzz/   clang + libFuzzer on the engine, 30 s per target
@@ -126,7 +128,8 @@ check_install() {
     rm -rf "$prefix"
     cmake --install build-tests --prefix "$prefix" || return 1
     for f in bin/quorvel share/applications/quorvel.desktop \
-             share/icons/hicolor/128x128/apps/quorvel.png share/icons/hicolor/scalable/apps/quorvel.svg; do
+             share/icons/hicolor/128x128/apps/quorvel.png share/icons/hicolor/scalable/apps/quorvel.svg \
+             share/metainfo/example.tamsira.quorvel.metainfo.xml share/man/man1/quorvel.1.gz; do
         [[ -s $prefix/$f ]] || { echo "install: $f missing" >&2; return 1; }
     done
     [[ -x $prefix/bin/quorvel ]] || { echo "install: bin/quorvel is not executable" >&2; return 1; }
@@ -140,6 +143,13 @@ if [[ $normal_built -eq 1 ]]; then
     if timed "install" check_install; then pass install; else fail "install"; fi
 else
     skip "installation (no build)"
+fi
+
+banner "Debian package"
+if [[ $normal_built -eq 1 ]]; then
+    if timed "package" bash scripts/package-check.sh build-tests; then pass package; else fail "package"; fi
+else
+    skip "Debian package (no build)"
 fi
 
 # --- 3. sanitizers --------------------------------------------------------------------------

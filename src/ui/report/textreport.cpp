@@ -1,9 +1,9 @@
 #include "ui/report/textreport.h"
 
 #include "platform/messagebox.h"
+#include "ui/report/reportfolder.h"
 #include "ui/report/reportsource.h"
 
-#include <QCoreApplication>
 #include <QFile>
 
 #include <cerrno>
@@ -174,7 +174,7 @@ void saveTextReport(QWidget *parent, const ReportSource &source, const SaveConte
 {
     // The name is fixed once, before anything else, and used for every step and the message.
     const QString stamp = textReportStamp(context.now());
-    const QString folder = context.folder ? context.folder() : QCoreApplication::applicationDirPath();
+    const QString folder = context.folder ? context.folder() : reportFolder();
     const QString path = textReportPath(folder, stamp);
 
     const auto report = [&](const QString &text, platform::MessageIcon icon) {
