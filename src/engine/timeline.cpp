@@ -59,8 +59,12 @@ std::string describeTimeline(const Timeline &timeline)
     for (const TimelineBar &bar : bars) {
         if (!text.empty())
             text += ", ";
-        text += "P" + std::to_string(bar.index + 1) + " " + numeric::format(bar.start) + "-"
-            + numeric::format(bar.finish);
+        text += 'P';
+        text += std::to_string(bar.index + 1);
+        text += ' ';
+        text += numeric::format(bar.start);
+        text += '-';
+        text += numeric::format(bar.finish);
     }
     return text;
 }
