@@ -176,21 +176,28 @@ private:
             drawRunningSpan(bar, top, kProcessorBarHeight);
             const QRectF box = span(bar.start, bar.finish, top, kProcessorBarHeight);
             const QString name = processName(bar.index);
-            if (QFontMetricsF(m_painter.font()).horizontalAdvance(name) + 2 <= box.width()) {
+            if (QFontMetricsF(m_painter.font()).horizontalAdvance(name) + kBarLabelPadding <= box.width()) {
                 m_painter.setPen(toQColor(kInk));
                 m_painter.drawText(box, Qt::AlignCenter, name);
             }
         }
     }
 
+    // A triangle pointing down at the arrival time; its tip reaches into the lane's bar.
     void drawArrivalMarker(double time, double laneTop)
     {
+        const double tip = laneTop + (kLaneHeight - kLaneBarHeight) / 2.0 + kArrivalMarkerReach;
         const double half = kArrivalMarkerSize / 2.0;
-        const double top = laneTop + (kLaneHeight - kLaneBarHeight) / 2.0 - 1;
+        drawDownTriangle(QRectF(x(time) - half, tip - kArrivalMarkerSize, kArrivalMarkerSize,
+                                kArrivalMarkerSize));
+    }
+
+    void drawDownTriangle(const QRectF &box)
+    {
         QPainterPath marker;
-        marker.moveTo(x(time) - half, top - half);
-        marker.lineTo(x(time) + half, top - half);
-        marker.lineTo(x(time), top + half);
+        marker.moveTo(box.topLeft());
+        marker.lineTo(box.topRight());
+        marker.lineTo(box.center().x(), box.bottom());
         marker.closeSubpath();
         m_painter.fillPath(marker, toQColor(kArrivalMarker));
     }
@@ -257,7 +264,7 @@ private:
                             kLegendSwatch);
         drawSample(swatch);
         m_painter.setPen(toQColor(kInk));
-        const double textLeft = swatch.right() + 4;
+        const double textLeft = swatch.right() + kLegendTextGap;
         const double width = QFontMetricsF(m_painter.font()).horizontalAdvance(text);
         m_painter.drawText(QRectF(textLeft, top, width + 1, kLegendLineHeight),
                            Qt::AlignLeft | Qt::AlignVCenter, text);
@@ -276,7 +283,7 @@ private:
         }
         left = legendEntry(left, top, toQString(kLegendRunning), [&](const QRectF &swatch) {
             m_painter.setPen(toQColor(kAxis));
-            m_painter.drawRect(swatch.adjusted(0, 2, 0, -2));
+            m_painter.drawRect(swatch);
         });
         left = legendEntry(left, top, toQString(kLegendWaiting), [&](const QRectF &swatch) {
             QColor waiting = toQColor(kAxis);
@@ -285,14 +292,8 @@ private:
                                       swatch.width(), kWaitingSpanHeight),
                                waiting);
         });
-        legendEntry(left, top, toQString(kLegendArrival), [&](const QRectF &swatch) {
-            QPainterPath marker;
-            marker.moveTo(swatch.left(), swatch.top() + 1);
-            marker.lineTo(swatch.right(), swatch.top() + 1);
-            marker.lineTo(swatch.center().x(), swatch.bottom() - 1);
-            marker.closeSubpath();
-            m_painter.fillPath(marker, toQColor(kArrivalMarker));
-        });
+        legendEntry(left, top, toQString(kLegendArrival),
+                    [&](const QRectF &swatch) { drawDownTriangle(swatch); });
         if (legendLines(m_timeline, *m_arrival) > 1) {
             legendEntry(kMargin, top + kLegendLineHeight, toQString(kLegendBeforeArrival),
                         [&](const QRectF &swatch) {

@@ -43,6 +43,8 @@ inline constexpr int kLaneHeight = 18;
 inline constexpr int kLaneBarHeight = 10;
 inline constexpr int kWaitingSpanHeight = 4;
 inline constexpr int kArrivalMarkerSize = 7;
+inline constexpr double kArrivalMarkerReach = 2.5;   // how far its tip reaches into the bar
+inline constexpr int kBarLabelPadding = 2;           // a bar narrower than its name stays unnamed
 inline constexpr int kTickLength = 4;
 inline constexpr int kTickLabelHeight = 14;
 inline constexpr int kTickLabelRows = 2;    // close ticks take turns between the rows
@@ -50,6 +52,7 @@ inline constexpr int kTickLabelGap = 3;
 inline constexpr int kLegendLineHeight = 16;
 inline constexpr int kLegendSwatch = 10;
 inline constexpr int kLegendSpacing = 12;
+inline constexpr int kLegendTextGap = 4;
 inline constexpr int kMinimumPlotWidth = 360;
 inline constexpr int kPreferredWidth = 640;
 
