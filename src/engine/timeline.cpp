@@ -50,13 +50,10 @@ double Timeline::end() const
 
 std::string describeTimeline(const Timeline &timeline)
 {
-    // Both policies run back to back, so the order of scheduling is the order in time; the
-    // stable sort only matters for a process of burst 0, which keeps its place in the run.
-    std::vector<TimelineBar> bars = timeline.bars;
-    std::stable_sort(bars.begin(), bars.end(),
-                     [](const TimelineBar &a, const TimelineBar &b) { return a.start < b.start; });
+    // Both policies run the processes back to back, so the order of scheduling is the order
+    // in time.
     std::string text;
-    for (const TimelineBar &bar : bars) {
+    for (const TimelineBar &bar : timeline.bars) {
         if (!text.empty())
             text += ", ";
         text += 'P';

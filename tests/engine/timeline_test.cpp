@@ -70,15 +70,6 @@ TEST(TimelineBars, SjfFinishesAreTheStepMessagesPositionsAndTheSecondPhaseAddsNo
         EXPECT_EQ(it->rfind("message: SJF Non Preemptive Turnaround", 0), 0u) << *it;
 }
 
-TEST(TimelineBars, RefusedRunSchedulesNothing)
-{
-    for (engine::ScheduleRun run : {engine::runFcfs, engine::runSjf}) {
-        const auto outcome = runSchedule(run, boxes({"2", "0", "0", "0", "0"}, {"1", "1", "1", "1", "1"}),
-                                         true, ".");
-        EXPECT_TRUE(outcome.sink.starting("bar").empty());
-    }
-}
-
 TEST(TimelineBars, OverflowKeepsTheBarsScheduledBeforeIt)
 {
     // FCFS fails on P5's waiting time, SJF on its running total at P4 (after P4's caption).
@@ -108,6 +99,8 @@ TEST(ComputedTimeline, WorkedExampleUnderBothPoliciesWithTheirResults)
     EXPECT_EQ(engine::describeTimeline(sjf), "P1 0-5, P5 5-7, P2 7-10, P4 10-16, P3 16-24");
     EXPECT_EQ(sjf.waitingResult, "28/5 = 5.6 satuan waktu");
     EXPECT_EQ(sjf.turnaroundResult, "52/5 = 10.4 satuan waktu");
+    EXPECT_EQ(engine::otherPolicy(Policy::Fcfs), Policy::Sjf);
+    EXPECT_EQ(engine::otherPolicy(Policy::Sjf), Policy::Fcfs);
 }
 
 TEST(ComputedTimeline, TiesGoToTheLowerIndexAndLateArrivalsDoNotMoveTheBars)
@@ -119,10 +112,6 @@ TEST(ComputedTimeline, TiesGoToTheLowerIndexAndLateArrivalsDoNotMoveTheBars)
     EXPECT_EQ(engine::describeTimeline(timelineOf(
                   Policy::Sjf, boxes({"0", "1", "2", "3", "20"}, {"5", "3", "8", "6", "2"}))),
               "P1 0-5, P5 5-7, P2 7-10, P4 10-16, P3 16-24");
-    // FCFS never idles either: P2 arriving at 7 still runs from 5.
-    EXPECT_EQ(engine::describeTimeline(timelineOf(
-                  Policy::Fcfs, boxes({"0", "7", "0", "0", "0"}, {"5", "3", "1", "1", "1"}))),
-              "P1 0-5, P2 5-8, P3 8-9, P4 9-10, P5 10-11");
 }
 
 TEST(ComputedTimeline, RefusedOrStoppedRuns)
@@ -138,15 +127,6 @@ TEST(ComputedTimeline, RefusedOrStoppedRuns)
     EXPECT_EQ(stopped.bars.size(), 5u);
     EXPECT_EQ(stopped.waitingResult, "79992/5 = 15998.4 satuan waktu");
     EXPECT_EQ(stopped.turnaroundResult, "");
-}
-
-TEST(ComputedTimeline, DescriptionIsInTimeOrderWithZeroLengthBarsInPlace)
-{
-    Timeline timeline;
-    timeline.bars = {{0, 0, 5}, {4, 5, 5}, {1, 5, 8}};
-    EXPECT_EQ(engine::describeTimeline(timeline), "P1 0-5, P5 5-5, P2 5-8");
-    EXPECT_EQ(engine::otherPolicy(Policy::Fcfs), Policy::Sjf);
-    EXPECT_EQ(engine::otherPolicy(Policy::Sjf), Policy::Fcfs);
 }
 
 } // namespace
