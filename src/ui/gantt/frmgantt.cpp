@@ -81,6 +81,7 @@ frmGantt::frmGantt(gantt::TimelineSource &source)
     createWindow();
     createControls();
     createButtons();
+    layOutControls();
     timelineChanged();
 }
 
@@ -118,17 +119,11 @@ void frmGantt::createControls()
     font.setPointSizeF(kFontPointSize);
     m_chkCompare->setFont(font);
     connect(m_chkCompare, &QCheckBox::toggled, this, &frmGantt::chkCompare_Click);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(kWindowMargin, kWindowMargin, kWindowMargin, kWindowMargin);
-    layout->setSpacing(kWindowSpacing);
-    layout->addWidget(m_chart, 1);
-    layout->addWidget(m_chartOther, 1);
 }
 
 void frmGantt::createButtons()
 {
-    m_buttons = loadFormButtons(this, kButtonResource);
+    const QHash<QString, XPButtonX *> buttons = loadFormButtons(this, kButtonResource);
     const struct {
         const char *name;
         void (frmGantt::*handler)();
@@ -137,25 +132,38 @@ void frmGantt::createButtons()
         {"CMBSimpanGambar", &frmGantt::CMBSimpanGambar_Click},
         {"CMBClose", &frmGantt::CMBClose_Click},
     };
+    for (const auto &click : clicks) {
+        XPButtonX *button = buttons.value(QString::fromLatin1(click.name));
+        if (!button)
+            continue;
+        // The stored size stays; the layout places the buttons as the window is resized.
+        button->setFixedSize(button->size());
+        button->setAccessibleName(button->Caption().remove(QLatin1Char('&')));
+        connect(button, &XPButtonX::Click, this, click.handler);
+        m_buttonOrder.append(button);
+    }
+}
+
+// The charts fill the window; the check box and the buttons form the row under them.
+void frmGantt::layOutControls()
+{
+    auto *window = new QVBoxLayout(this);
+    window->setContentsMargins(kWindowMargin, kWindowMargin, kWindowMargin, kWindowMargin);
+    window->setSpacing(kWindowSpacing);
+    window->addWidget(m_chart, 1);
+    window->addWidget(m_chartOther, 1);
 
     auto *row = new QHBoxLayout;
     row->setSpacing(kWindowSpacing);
     row->addWidget(m_chkCompare);
     row->addStretch(1);
     QWidget *previous = m_chkCompare;
-    for (const auto &click : clicks) {
-        XPButtonX *button = m_buttons.value(QString::fromLatin1(click.name));
-        if (!button)
-            continue;
-        // The stored size stays; the row places the buttons as the window is resized.
-        button->setFixedSize(button->size());
-        button->setAccessibleName(button->Caption().remove(QLatin1Char('&')));
-        connect(button, &XPButtonX::Click, this, click.handler);
+    for (XPButtonX *button : std::as_const(m_buttonOrder)) {
         row->addWidget(button);
         setTabOrder(previous, button);
         previous = button;
     }
-    static_cast<QVBoxLayout *>(layout())->addLayout(row);
+    window->addLayout(row);
 }
 
 void frmGantt::placeOnScreen()

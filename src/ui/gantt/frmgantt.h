@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QHash>
+#include <QList>
 #include <QString>
 #include <QWidget>
 
@@ -54,6 +54,7 @@ private:
     void createWindow();
     void createControls();
     void createButtons();
+    void layOutControls();
     void placeOnScreen();
     void showLastRun();
     void showOtherPolicy();
@@ -63,7 +64,7 @@ private:
     gantt::GanttChart *m_chart = nullptr;
     gantt::GanttChart *m_chartOther = nullptr;
     QCheckBox *m_chkCompare = nullptr;
-    QHash<QString, XPButtonX *> m_buttons;
+    QList<XPButtonX *> m_buttonOrder;   // left to right, as the tab key walks them
     PictureFileQuestion m_pictureFileQuestion;
     bool m_placed = false;
 };
