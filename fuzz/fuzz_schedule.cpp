@@ -104,11 +104,26 @@ public:
         stillRunning("blink timer");
         ++m_blinks;
     }
+    // The processor never idles and runs each process once: every bar starts where the one
+    // before it finished, the first at 0.
+    void processScheduled(int index, double start, double finish) override
+    {
+        stillRunning("scheduled process");
+        if (index < 0 || index > 4)
+            failure("scheduled process index " + std::to_string(index));
+        if (m_scheduled[static_cast<std::size_t>(index)]++ != 0)
+            failure("P" + std::to_string(index + 1) + " scheduled twice");
+        if (start != m_clock)
+            failure("a bar does not start where the one before it finished");
+        m_clock = finish;
+        ++m_bars;
+    }
 
     int refusals() const { return m_refusals; }
     int fatalErrors() const { return m_fatalErrors; }
     int blinks() const { return m_blinks; }
     int stepMessages() const { return m_stepMessages; }
+    int bars() const { return m_bars; }
     bool resultsWritten() const { return m_waitingResults == 1 && m_turnaroundResults == 1; }
     bool anyResult() const { return m_waitingResults + m_turnaroundResults > 0; }
     const std::string &refusalTitle() const { return m_refusalTitle; }
@@ -129,7 +144,7 @@ private:
             if (m_waitingCaptions[i] || m_turnaroundCaptions[i])
                 return true;
         }
-        return anyResult() || m_blinks > 0 || m_stepMessages > 0;
+        return anyResult() || m_blinks > 0 || m_stepMessages > 0 || m_bars > 0;
     }
     void checkCaption(int index, const std::string &caption) const
     {
@@ -170,6 +185,9 @@ private:
     int m_stepMessages = 0;
     int m_waitingResults = 0;
     int m_turnaroundResults = 0;
+    int m_bars = 0;
+    double m_clock = 0;
+    std::array<int, 5> m_scheduled{};
     std::array<int, 5> m_waitingCaptions{};
     std::array<int, 5> m_turnaroundCaptions{};
     std::array<std::string, 5> m_lastWaiting;
@@ -205,6 +223,8 @@ void checkOutcome(const CheckingSink &sink, const engine::ProcessSet &processes,
     // Completed: every process got one waiting and one turnaround time, the blink started once.
     if (sink.blinks() != 1)
         failure("a completed run started the blink " + std::to_string(sink.blinks()) + " times");
+    if (sink.bars() != 5)
+        failure("a completed run scheduled " + std::to_string(sink.bars()) + " processes");
     for (int i = 0; i < 5; ++i) {
         if (sink.waitingCaptions()[i] != 1 || sink.turnaroundCaptions()[i] != 1)
             failure("process P" + std::to_string(i + 1) + " was not given exactly one value per phase");

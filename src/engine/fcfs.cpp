@@ -46,6 +46,7 @@ void runFcfs(const ProcessSet &processes, WorkingValues &values, ScheduleSink &s
                 if (waiting < 0)
                     waiting = 0;   // arrived after the processor became free
             }
+            sink.processScheduled(i - 1, start, start + processes.burst(i));
             values.stepValue = waiting;
             sink.setWaitingCaption(i - 1, texts::detailCaption(i - 1, waiting, sep));
             values.buffer += waiting;

@@ -35,6 +35,18 @@ public:
 
     // Enables Timer1, the blink of HasilAWT.
     virtual void enableBlinkTimer() = 0;
+
+    // The processor runs P(index+1), index 0..4, from start to finish on the run's clock.
+    // Reported once per process, in the order the waiting-time phase schedules them, right
+    // after that process's waiting time is computed and before its step message; the
+    // turnaround phase repeats the same order and reports nothing. Sinks that draw no
+    // picture of the schedule leave it as it is.
+    virtual void processScheduled(int index, double start, double finish)
+    {
+        static_cast<void>(index);
+        static_cast<void>(start);
+        static_cast<void>(finish);
+    }
 };
 
 } // namespace engine

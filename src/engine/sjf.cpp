@@ -85,6 +85,7 @@ private:
         m_values.stepValue = numeric::toInt16(m_processes.arrival(1));
         m_sink.setWaitingCaption(0, texts::detailCaption(0, m_values.stepValue, m_sep));
         m_values.buffer = m_processes.burst(1);
+        m_sink.processScheduled(0, 0, m_values.buffer);
         if (m_sink.stepMessagesWanted()) {
             m_sink.showStepMessage(kWaitingLiteral[1] + fmt(m_processes.arrival(1))
                                    + kPositionLiteral[1] + fmt(m_values.buffer) + kTotalLiteral
@@ -95,7 +96,9 @@ private:
         forEachShortestFirst(m_working, [&](int k) {
             // No idle time: a process picked before its arrival gets a negative waiting time.
             const double waiting = processValue(k, m_values.buffer - m_processes.arrival(k));
+            const double start = m_values.buffer;
             m_values.buffer += m_processes.burst(k);
+            m_sink.processScheduled(k - 1, start, m_values.buffer);
             m_sink.setWaitingCaption(k - 1, texts::detailCaption(k - 1, waiting, m_sep));
             total = addToTotal(total, k, waiting);
             if (m_sink.stepMessagesWanted()) {

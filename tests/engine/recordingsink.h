@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/numeric.h"
 #include "engine/processset.h"
 #include "engine/scheduler.h"
 #include "engine/schedulesink.h"
@@ -14,7 +15,7 @@ namespace enginetest {
 // Logs every call a run makes, in order, as one line each:
 //   "AWTDetail(i): <caption>", "TurnAround(i): <caption>", "HasilAWT: <text>",
 //   "HasilATT: <text>", "ask" (stepMessagesWanted), "message: <text>",
-//   "refuse: <title> | <text>", "fatal: <text>", "Timer1".
+//   "refuse: <title> | <text>", "fatal: <text>", "Timer1", "bar: P<i> <start>-<finish>".
 class RecordingSink : public engine::ScheduleSink {
 public:
     explicit RecordingSink(bool messagesWanted = true) : m_messagesWanted(messagesWanted) {}
@@ -44,16 +45,21 @@ public:
     }
     void showFatalError(const std::string &text) override { m_log.push_back("fatal: " + text); }
     void enableBlinkTimer() override { m_log.push_back("Timer1"); }
+    void processScheduled(int index, double start, double finish) override
+    {
+        m_log.push_back("bar: P" + std::to_string(index + 1) + " " + engine::numeric::format(start)
+                        + "-" + engine::numeric::format(finish));
+    }
 
     // Every call, the questions for the message switch included.
     const std::vector<std::string> &all() const { return m_log; }
 
-    // Every call except the questions for the message switch.
+    // Every call except the questions for the message switch and the bars of the timeline.
     std::vector<std::string> calls() const
     {
         std::vector<std::string> result;
         for (const auto &line : m_log) {
-            if (line != "ask")
+            if (line != "ask" && line.rfind("bar: ", 0) != 0)
                 result.push_back(line);
         }
         return result;

@@ -7,6 +7,7 @@
 #include "ui/about/frmabout.h"
 #include "ui/button/buttonform.h"
 #include "ui/button/xpbuttonx.h"
+#include "ui/gantt/frmgantt.h"
 #include "ui/keycodes.h"
 #include "ui/main/form1controls.h"
 #include "ui/main/form1layout.h"
@@ -78,8 +79,9 @@ Form1::Form1(QWidget *parent)
 
 Form1::~Form1()
 {
-    // The print window reads this window when it prints; it does not outlive its source.
+    // The print window and the chart window have no owner but read this window: they go first.
     delete Form2::instance();
+    delete m_gantt.data();
 }
 
 QColor Form1::backColor() const
@@ -156,6 +158,10 @@ void Form1::createMenu()
 {
     m_mnprog = menuBar()->addMenu(QStringLiteral("Program"));
     m_mnprog->setObjectName(QStringLiteral("mnprog"));
+    m_mngantt = m_mnprog->addAction(QStringLiteral("&Gantt Chart"));
+    m_mngantt->setObjectName(QStringLiteral("mngantt"));
+    m_mngantt->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    connect(m_mngantt, &QAction::triggered, this, &Form1::mngantt_Click);
     m_mnabout = m_mnprog->addAction(QStringLiteral("About"));
     m_mnabout->setObjectName(QStringLiteral("mnabout"));
     connect(m_mnabout, &QAction::triggered, this, &Form1::mnabout_Click);
@@ -265,6 +271,7 @@ void Form1::writeBufferText()
 
 void Form1::Command1_Click()
 {
+    clearTimeline();
     if (!Form_Load())
         return;
     m_values.stepValue = 0;
@@ -277,11 +284,13 @@ void Form1::Command1_Click()
 
 void Form1::FCFS()
 {
+    startTimeline(engine::Policy::Fcfs);
     engine::runFcfs(m_processes, m_values, *this, decimalSeparator());
 }
 
 void Form1::SJF()
 {
+    startTimeline(engine::Policy::Sjf);
     engine::runSjf(m_processes, m_values, *this, decimalSeparator());
 }
 
@@ -306,6 +315,7 @@ void Form1::Command3_Click()
         QString::fromStdString(engine::texts::resultText(m_values.buffer, decimalSeparator()));
     m_hasilATT->setText(result);
     m_hasilAWT->setText(result);
+    clearTimeline();
 }
 
 void Form1::Command2_Click()
@@ -325,6 +335,14 @@ void Form1::Frame4_DblClick()
 void Form1::mnabout_Click()
 {
     frmAbout::showInstance(backColor());
+}
+
+void Form1::mngantt_Click()
+{
+    // Created on first use only, so that start-up does not pay for it.
+    if (!m_gantt)
+        m_gantt = new frmGantt(*this);
+    m_gantt->bringForward();
 }
 
 void Form1::CMBPrint_Click()
@@ -508,11 +526,15 @@ void Form1::setTurnaroundCaption(int index, const std::string &caption)
 void Form1::setWaitingResult(const std::string &text)
 {
     m_hasilAWT->setText(QString::fromStdString(text));
+    m_timeline.waitingResult = text;
+    timelineChanged();
 }
 
 void Form1::setTurnaroundResult(const std::string &text)
 {
     m_hasilATT->setText(QString::fromStdString(text));
+    m_timeline.turnaroundResult = text;
+    timelineChanged();
 }
 
 bool Form1::stepMessagesWanted()
@@ -529,6 +551,7 @@ void Form1::showStepMessage(const std::string &text)
 
 void Form1::refuseSchedule(const std::string &title, const std::string &text)
 {
+    clearTimeline();
     platform::showMessage(this, QString::fromStdString(text), QString::fromStdString(title),
                           platform::MessageIcon::Exclamation);
     m_text[1]->setFocus(Qt::OtherFocusReason);
@@ -547,4 +570,42 @@ void Form1::enableBlinkTimer()
     // Enabling a running timer changes nothing; a restart would shift the blink's rhythm.
     if (!m_timer1->isActive())
         m_timer1->start();
+}
+
+void Form1::processScheduled(int index, double start, double finish)
+{
+    m_timeline.bars.push_back(engine::TimelineBar{index, start, finish});
+    timelineChanged();
+}
+
+// --- gantt::TimelineSource ----------------------------------------------------------------------
+
+const engine::Timeline &Form1::lastTimeline() const
+{
+    return m_timeline;
+}
+
+std::optional<gantt::RunInputs> Form1::lastRunInputs() const
+{
+    return m_lastRun;
+}
+
+void Form1::startTimeline(engine::Policy policy)
+{
+    m_timeline = engine::Timeline();
+    m_lastRun = gantt::RunInputs{m_processes, policy, decimalSeparator()};
+    timelineChanged();
+}
+
+void Form1::clearTimeline()
+{
+    m_timeline = engine::Timeline();
+    m_lastRun.reset();
+    timelineChanged();
+}
+
+void Form1::timelineChanged()
+{
+    if (m_gantt)
+        m_gantt->timelineChanged();
 }

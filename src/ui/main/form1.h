@@ -3,14 +3,18 @@
 #include "engine/processset.h"
 #include "engine/scheduler.h"
 #include "engine/schedulesink.h"
+#include "engine/timeline.h"
+#include "ui/gantt/timelinesource.h"
 #include "ui/report/reportsource.h"
 
 #include <QColor>
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 
 class QAction;
 class QCheckBox;
@@ -22,14 +26,19 @@ class QPushButton;
 class QRadioButton;
 class QTimer;
 class XPButtonX;
+class frmGantt;
 
 // The main window: the policy choice, the ten input boxes of the five processes, the detail
 // labels and result boxes, the step-message switch and the command buttons.
 //
 // The schedule itself is computed by the engine; this window is the only owner of its controls
 // and receives every write, message and timer request of a run as its ScheduleSink. The print
-// window and the Save command read the controls through its ReportSource side.
-class Form1 : public QMainWindow, public report::ReportSource, private engine::ScheduleSink {
+// window and the Save command read the controls through its ReportSource side; it keeps the last
+// run's timeline for the Gantt chart window, which reads it as its TimelineSource.
+class Form1 : public QMainWindow,
+              public report::ReportSource,
+              private engine::ScheduleSink,
+              private gantt::TimelineSource {
     Q_OBJECT
 
 public:
@@ -57,6 +66,7 @@ public:
     void SJF();
     void Frame4_DblClick();
     void mnabout_Click();
+    void mngantt_Click();
     void CMBPrint_Click();
     void CMBSimpan_Click();
     void Timer1_Timer();
@@ -116,6 +126,15 @@ private:
     void refuseSchedule(const std::string &title, const std::string &text) override;
     void showFatalError(const std::string &text) override;
     void enableBlinkTimer() override;
+    void processScheduled(int index, double start, double finish) override;
+
+    // gantt::TimelineSource, and keeping it: a run starts an empty timeline with its inputs,
+    // Reset and a refusal clear both, and the open chart window hears of every change.
+    const engine::Timeline &lastTimeline() const override;
+    std::optional<gantt::RunInputs> lastRunInputs() const override;
+    void startTimeline(engine::Policy policy);
+    void clearTimeline();
+    void timelineChanged();
 
     template <typename T>
     T *control(const char *name) const;
@@ -142,6 +161,10 @@ private:
     QPushButton *m_command3 = nullptr;
     QMenu *m_mnprog = nullptr;
     QAction *m_mnabout = nullptr;
+    QAction *m_mngantt = nullptr;
+    engine::Timeline m_timeline;
+    std::optional<gantt::RunInputs> m_lastRun;
+    QPointer<frmGantt> m_gantt;
     QTimer *m_timer1 = nullptr;
     QTimer *m_timer2 = nullptr;
 };

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+
+class QCheckBox;
+class XPButtonX;
+
+namespace gantt {
+class GanttChart;
+class TimelineSource;
+} // namespace gantt
+
+// The Gantt chart window: the last run's schedule as a chart that grows with the run, and on
+// request the other policy's schedule for the same inputs under it. It reads everything from
+// the TimelineSource it was created with and changes nothing there. Modeless and without an
+// owner; the window that created it keeps the one instance and tells it when the timeline
+// changed.
+class frmGantt : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit frmGantt(gantt::TimelineSource &source);
+    ~frmGantt() override;
+
+    // Shows the window, centred the first time, and brings it to the front.
+    void bringForward();
+
+    // Reads the last run again from the source and redraws both charts.
+    void timelineChanged();
+
+    // --- handlers -----------------------------------------------------------------------
+    void chkCompare_Click();
+    void CMBSalin_Click();
+    void CMBSimpanGambar_Click();
+    void CMBClose_Click();
+
+    // Asks where the picture goes, starting from the suggested path; an empty answer cancels.
+    // The default is a file dialog; tests answer it themselves.
+    using PictureFileQuestion = std::function<QString(QWidget *parent, const QString &suggested)>;
+    void setPictureFileQuestion(PictureFileQuestion question);
+
+    // The default name offered for the picture: "Quorvel_Gantt_" followed by the stamp the text
+    // report uses, with ".png".
+    static QString suggestedPictureName();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void createWindow();
+    void createControls();
+    void createButtons();
+    void layOutControls();
+    void placeOnScreen();
+    void showLastRun();
+    void showOtherPolicy();
+    QList<const gantt::GanttChart *> visibleCharts() const;
+
+    gantt::TimelineSource &m_source;
+    gantt::GanttChart *m_chart = nullptr;
+    gantt::GanttChart *m_chartOther = nullptr;
+    QCheckBox *m_chkCompare = nullptr;
+    QList<XPButtonX *> m_buttonOrder;   // left to right, as the tab key walks them
+    PictureFileQuestion m_pictureFileQuestion;
+    bool m_placed = false;
+};

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "ui/formunits.h"
+
+#include <array>
+#include <string_view>
+
+// Colours, sizes and texts of the Gantt chart window and its charts. Chart sizes are logical
+// pixels; the painter scales them for dense screens.
+namespace ganttlayout {
+
+using formunits::Rgb;
+
+// One colour per process, P1..P5, the same in the processor row, the lanes and the legend.
+inline constexpr std::array<Rgb, 5> kProcessColors{{
+    {70, 130, 180},
+    {230, 140, 40},
+    {80, 160, 80},
+    {200, 70, 70},
+    {150, 100, 190},
+}};
+
+inline constexpr Rgb kChartBackground{255, 255, 255};
+inline constexpr Rgb kChartFrame{150, 150, 150};
+inline constexpr Rgb kInk{0, 0, 0};
+inline constexpr Rgb kAxis{60, 60, 60};
+inline constexpr Rgb kLaneGuide{225, 225, 225};
+inline constexpr Rgb kArrivalMarker{20, 20, 20};
+inline constexpr Rgb kHatch{0, 0, 0};
+inline constexpr int kWaitingAlpha = 120;   // the waiting span is the process colour, lighter
+
+inline constexpr std::string_view kFontFamily = "Verdana";
+inline constexpr double kFontPointSize = 8.25;
+
+// Vertical order of a chart: title, processor row, the five lanes, the time axis, the legend.
+inline constexpr int kMargin = 8;
+inline constexpr int kTitleHeight = 20;
+inline constexpr int kRowLabelWidth = 40;
+inline constexpr int kProcessorRowHeight = 24;
+inline constexpr int kProcessorBarHeight = 16;
+inline constexpr int kRowGap = 6;
+inline constexpr int kLaneHeight = 18;
+inline constexpr int kLaneBarHeight = 10;
+inline constexpr int kWaitingSpanHeight = 4;
+inline constexpr int kArrivalMarkerSize = 7;
+inline constexpr double kArrivalMarkerReach = 2.5;   // how far its tip reaches into the bar
+inline constexpr int kBarLabelPadding = 2;           // a bar narrower than its name stays unnamed
+inline constexpr int kTickLength = 4;
+inline constexpr int kTickLabelHeight = 14;
+inline constexpr int kTickLabelRows = 2;    // close ticks take turns between the rows
+inline constexpr int kTickLabelGap = 3;
+inline constexpr int kLegendLineHeight = 16;
+inline constexpr int kLegendSwatch = 10;
+inline constexpr int kLegendSpacing = 12;
+inline constexpr int kLegendTextGap = 4;
+inline constexpr int kMinimumPlotWidth = 360;
+inline constexpr int kPreferredWidth = 640;
+
+// Texts of the charts.
+inline constexpr std::string_view kProcessorRowLabel = "CPU";
+inline constexpr std::string_view kFcfsName = "FCFS";
+inline constexpr std::string_view kSjfName = "SJF Non Preemptive";
+inline constexpr std::string_view kWaitingAverageLabel = "Awaiting Time";
+inline constexpr std::string_view kTurnaroundAverageLabel = "Turn Around";
+inline constexpr std::string_view kNothingScheduled = "Belum ada proses yang dijadwalkan";
+inline constexpr std::string_view kLegendRunning = "Berjalan";
+inline constexpr std::string_view kLegendWaiting = "Menunggu";
+inline constexpr std::string_view kLegendArrival = "Datang";
+inline constexpr std::string_view kLegendBeforeArrival =
+    "Arsiran: berjalan sebelum datang (model ini tidak menunggu kedatangan)";
+inline constexpr std::string_view kChartName = "Gantt Chart";
+inline constexpr std::string_view kOtherChartName = "Gantt Chart pembanding";
+
+// The window.
+inline constexpr std::string_view kWindowTitle = "Gantt Chart";
+inline constexpr std::string_view kCompareCaption = "Bandingkan FCFS dan SJF";
+inline constexpr int kWindowMargin = 8;
+inline constexpr int kWindowSpacing = 6;
+
+// Saving the picture.
+inline constexpr std::string_view kPictureNamePrefix = "Quorvel_Gantt_";
+inline constexpr std::string_view kSaveDialogTitle = "Simpan Gambar";
+inline constexpr std::string_view kPngFilter = "Gambar PNG (*.png)";
+inline constexpr std::string_view kSvgFilter = "Gambar SVG (*.svg)";
+inline constexpr std::string_view kSaveFailed = "Gambar tidak dapat disimpan ke ";
+
+} // namespace ganttlayout

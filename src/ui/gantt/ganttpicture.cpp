@@ -1,0 +1,85 @@
+#include "ui/gantt/ganttpicture.h"
+
+#include "ui/gantt/ganttchart.h"
+#include "ui/gantt/ganttlayout.h"
+
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QPainter>
+#include <QSvgGenerator>
+
+#include <algorithm>
+#include <cmath>
+
+namespace gantt {
+
+GanttPicture::GanttPicture(QList<const GanttChart *> charts)
+    : m_charts(std::move(charts))
+{
+}
+
+QSize GanttPicture::size() const
+{
+    QSize total(0, 0);
+    for (const GanttChart *chart : m_charts) {
+        total.setWidth(std::max(total.width(), chart->width()));
+        total.setHeight(total.height() + chart->height());
+    }
+    return total;
+}
+
+void GanttPicture::paint(QPainter &painter) const
+{
+    int top = 0;
+    for (const GanttChart *chart : m_charts) {
+        painter.save();
+        painter.translate(0, top);
+        chart->paint(painter, chart->size());
+        painter.restore();
+        top += chart->height();
+    }
+}
+
+QImage GanttPicture::toImage(qreal devicePixelRatio) const
+{
+    const QSize logical = size();
+    QImage image(static_cast<int>(std::ceil(logical.width() * devicePixelRatio)),
+                 static_cast<int>(std::ceil(logical.height() * devicePixelRatio)),
+                 QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(devicePixelRatio);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    paint(painter);
+    return image;
+}
+
+bool GanttPicture::save(const QString &path, qreal devicePixelRatio, QString *errorString) const
+{
+    if (QFileInfo(path).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0)
+        return saveSvg(path, errorString);
+    QImageWriter writer(path, "png");
+    if (writer.write(toImage(devicePixelRatio)))
+        return true;
+    if (errorString)
+        *errorString = writer.errorString();
+    return false;
+}
+
+bool GanttPicture::saveSvg(const QString &path, QString *errorString) const
+{
+    QSvgGenerator generator;
+    generator.setFileName(path);
+    generator.setSize(size());
+    generator.setViewBox(QRect(QPoint(0, 0), size()));
+    generator.setTitle(formunits::toQString(ganttlayout::kWindowTitle));
+    QPainter painter;
+    if (!painter.begin(&generator)) {
+        if (errorString)
+            *errorString = QStringLiteral("cannot open %1 for writing").arg(path);
+        return false;
+    }
+    paint(painter);
+    return painter.end();
+}
+
+} // namespace gantt

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QImage>
+#include <QList>
+#include <QSize>
+#include <QString>
+
+class QPainter;
+
+namespace gantt {
+
+class GanttChart;
+
+// The charts a window shows, one under the other at their on-screen sizes: the picture that
+// is copied to the clipboard or saved.
+class GanttPicture {
+public:
+    explicit GanttPicture(QList<const GanttChart *> charts);
+
+    QSize size() const;
+    void paint(QPainter &painter) const;
+
+    // At the given device pixel ratio, so that it is as sharp as the screen it came from.
+    QImage toImage(qreal devicePixelRatio) const;
+
+    // Writes an SVG file (texts stay texts) when the path ends in ".svg", else a PNG file.
+    // False, with the reason in errorString, when the file cannot be written.
+    bool save(const QString &path, qreal devicePixelRatio, QString *errorString) const;
+
+private:
+    bool saveSvg(const QString &path, QString *errorString) const;
+
+    QList<const GanttChart *> m_charts;
+};
+
+} // namespace gantt
