@@ -138,6 +138,7 @@ QWidget *placeControl(const ControlRow &row, QWidget *container)
 {
     QWidget *widget = createWidget(row, container);
     widget->setObjectName(toQString(row.name));
+    widget->setAccessibleName(toQString(form1layout::accessibleNameOf(row.name)));
     widget->setFont(fontFor(row.font));
     widget->setGeometry(pixelRect(row));
     applyColours(widget, row);
@@ -153,6 +154,7 @@ Form1::Form1(QWidget *parent)
     g_instance = this;
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(toQString(form1layout::kDesignTitle));
+    setAccessibleName(platform::applicationTitle());
     if (QFile::exists(QString::fromLatin1(kWindowIcon)))
         setWindowIcon(QIcon(QString::fromLatin1(kWindowIcon)));
 

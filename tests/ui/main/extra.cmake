@@ -15,3 +15,13 @@ endfunction()
 
 quorvel_window_helper(form1_close_helper form1closehelper.cpp tst_form1close FORM1_CLOSE_HELPER)
 quorvel_window_helper(form1_locale_helper form1localehelper.cpp tst_form1locale FORM1_LOCALE_HELPER)
+
+# The main window as a screen reader reaches it: over AT-SPI, on a private display with its own
+# D-Bus session and AT-SPI registry (scripts/atspi-session.sh), read with Debian's pyatspi.
+find_program(QUORVEL_SYSTEM_PYTHON python3 PATHS /usr/bin NO_DEFAULT_PATH)
+if(QUORVEL_SYSTEM_PYTHON AND TARGET quorvel)
+  add_test(NAME atspi_main_window
+    COMMAND bash ${PROJECT_SOURCE_DIR}/scripts/atspi-session.sh
+            ${QUORVEL_SYSTEM_PYTHON} ${CMAKE_CURRENT_LIST_DIR}/atspi_walk.py $<TARGET_FILE:quorvel>)
+  set_tests_properties(atspi_main_window PROPERTIES TIMEOUT 240)
+endif()
