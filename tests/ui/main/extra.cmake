@@ -25,3 +25,9 @@ if(QUORVEL_SYSTEM_PYTHON AND TARGET quorvel)
             ${QUORVEL_SYSTEM_PYTHON} ${CMAKE_CURRENT_LIST_DIR}/atspi_walk.py $<TARGET_FILE:quorvel>)
   set_tests_properties(atspi_main_window PROPERTIES TIMEOUT 240)
 endif()
+
+# The print window of the accessibility test lists the private CUPS server's queue.
+include(${CMAKE_CURRENT_LIST_DIR}/../../platform/cupsserver.cmake)
+if(TARGET tst_form1accessible)
+  quorvel_use_cups_server(tst_form1accessible)
+endif()
