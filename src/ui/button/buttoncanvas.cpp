@@ -135,10 +135,11 @@ int ButtonCanvas::textFlags()
     return Qt::TextWordWrap | Qt::AlignHCenter | Qt::AlignTop | Qt::TextShowMnemonic;
 }
 
-QFont ButtonCanvas::renderFont(const QFont &font)
+QFont ButtonCanvas::renderFont(const QFont &font, qreal ratio)
 {
     QFont result(font);
-    result.setStyleStrategy(QFont::NoAntialias);
+    result.setStyleStrategy(ratio == 1.0 ? QFont::NoAntialias
+                                         : QFont::StyleStrategy(QFont::NoAntialias | QFont::ForceOutline));
     return result;
 }
 
@@ -146,7 +147,7 @@ int ButtonCanvas::measureText(const QRect &rect, const QString &text, const QFon
 {
     // The height is whole lines of the font's height, as the old text measuring gave it; only
     // the line breaking is left to the text layout, which drawText shares.
-    const QFont used = renderFont(font);
+    const QFont used = renderFont(font, m_ratio);
     const QFontMetrics metrics(used, &m_image);
     if (text.isEmpty())
         return 0;
@@ -176,7 +177,7 @@ void ButtonCanvas::drawText(const QRect &rect, const QString &text, const QFont 
         return;
     QPainter painter(&m_image);
     painter.setRenderHint(QPainter::TextAntialiasing, false);
-    painter.setFont(renderFont(font));
+    painter.setFont(renderFont(font, m_ratio));
     painter.setPen(QColor::fromRgb(colour));
     painter.drawText(rect, textFlags(), text);
 }

@@ -47,8 +47,10 @@ public:
 
     // The layout flags both text operations use.
     static int textFlags();
-    // The font the caption is really rendered with: the given one, without antialiasing.
-    static QFont renderFont(const QFont &font);
+    // The font the caption is really rendered with: the given one, without antialiasing. On a
+    // dense screen (ratio other than 1) only outline faces: a face of bitmap strikes has no
+    // glyphs of the device size and would draw small glyphs spread over the logical advances.
+    static QFont renderFont(const QFont &font, qreal ratio = 1.0);
 
 private:
     void span(int x1, int x2, int y1, int y2, QRgb colour); // half-open logical x and y ranges
