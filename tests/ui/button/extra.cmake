@@ -5,7 +5,9 @@ target_include_directories(button_gallery PRIVATE ${PROJECT_SOURCE_DIR}/tests)
 
 # The accessibility interface once more where its events can be seen: offscreen has no
 # accessibility, so the name and state change events are only checked on the AT-SPI bus.
-if(TARGET tst_buttonaccessible)
+# Not in the sanitizer build: there the leak check at exit would judge Qt's D-Bus bridge,
+# not this code, which the offscreen run of the same test covers.
+if(TARGET tst_buttonaccessible AND NOT QUORVEL_SANITIZE)
   add_test(NAME tst_buttonaccessible_atspi
     COMMAND bash ${PROJECT_SOURCE_DIR}/scripts/atspi-session.sh $<TARGET_FILE:tst_buttonaccessible>)
   set_tests_properties(tst_buttonaccessible_atspi PROPERTIES TIMEOUT 240)
