@@ -9,6 +9,8 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QFile>
+#include <QFontDatabase>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QWindow>
@@ -162,6 +164,41 @@ private slots:
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)
                 QVERIFY(colours.contains(image.pixel(x, y) | 0xff000000));
+    }
+
+    // A face of bitmap strikes only (the "MS Sans Serif" look-alike) has no glyphs of the
+    // device size: at 2 the caption must still be twice as high, not the small strike spread
+    // over the doubled advances.
+    void bitmapFaceCaptionAtTwo()
+    {
+        const QString file = QStringLiteral("/usr/share/wine/fonts/ms_sans_serif.ttf");
+        const int id = QFile::exists(file) ? QFontDatabase::addApplicationFont(file) : -1;
+        if (id < 0)
+            QSKIP("the fonts-wine look-alike is not installed");
+        QFont font(QFontDatabase::applicationFontFamilies(id).value(0));
+        font.setPointSizeF(8.25);
+
+        auto inkHeight = [](const QImage &image) {
+            int first = -1, last = -1;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if ((image.pixel(x, y) | 0xff000000) == qRgb(0, 0, 0)) {
+                        first = first < 0 ? y : first;
+                        last = y;
+                    }
+            return first < 0 ? 0 : last - first + 1;
+        };
+        ButtonOnScreen plain(1, QString());
+        ButtonOnScreen dense(2, QString());
+        QVERIFY(plain.ready && dense.ready);
+        for (ButtonOnScreen *on : {&plain, &dense}) {
+            on->button->setFontProperty(font);
+            on->button->setCaption(QStringLiteral("&Print"));
+        }
+        const int plainHeight = inkHeight(plain.button->image());
+        QVERIFY(plainHeight >= 6);
+        QVERIFY2(inkHeight(dense.button->image()) >= 2 * plainHeight - 3,
+                 qPrintable(QStringLiteral("%1 against %2").arg(inkHeight(dense.button->image())).arg(plainHeight)));
     }
 
     // Moved to a screen of another ratio, the window repaints and the button draws its look
