@@ -19,9 +19,10 @@ if [[ ${1:-} == --inside ]]; then
         sleep 1
     done
     [[ -n $address ]] || { echo "atspi-session.sh: the AT-SPI bus did not start" >&2; exit 2; }
+    # The registry lives on that bus; a first client (pyatspi asking for the desktop) starts it.
     for _ in 1 2 3 4 5 6 7 8 9 10; do
-        dbus-send --address="$address" --print-reply --dest=org.a11y.atspi.Registry \
-            /org/a11y/atspi/accessible/root org.freedesktop.DBus.Peer.Ping >/dev/null 2>&1 && break
+        /usr/bin/python3 -c 'import pyatspi; pyatspi.Registry.getDesktop(0).childCount' \
+            >/dev/null 2>&1 && break
         sleep 1
     done
     exec "$@"
@@ -31,6 +32,7 @@ for tool in dbus-run-session xvfb-run; do
     command -v "$tool" >/dev/null || { echo "atspi-session.sh: $tool is missing" >&2; exit 2; }
 done
 [[ -x /usr/libexec/at-spi-bus-launcher ]] || { echo "atspi-session.sh: at-spi2-core is missing" >&2; exit 2; }
+/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "atspi-session.sh: python3-pyatspi is missing" >&2; exit 2; }
 
 # Qt programs join the bus without asking the desktop's accessibility setting.
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1

@@ -10,5 +10,5 @@ target_include_directories(button_gallery PRIVATE ${PROJECT_SOURCE_DIR}/tests)
 if(TARGET tst_buttonaccessible AND NOT QUORVEL_SANITIZE)
   add_test(NAME tst_buttonaccessible_atspi
     COMMAND bash ${PROJECT_SOURCE_DIR}/scripts/atspi-session.sh $<TARGET_FILE:tst_buttonaccessible>)
-  set_tests_properties(tst_buttonaccessible_atspi PROPERTIES TIMEOUT 240)
+  set_tests_properties(tst_buttonaccessible_atspi PROPERTIES TIMEOUT 240 RESOURCE_LOCK atspi_session)
 endif()

@@ -23,7 +23,8 @@ if(QUORVEL_SYSTEM_PYTHON AND TARGET quorvel)
   add_test(NAME atspi_main_window
     COMMAND bash ${PROJECT_SOURCE_DIR}/scripts/atspi-session.sh
             ${QUORVEL_SYSTEM_PYTHON} ${CMAKE_CURRENT_LIST_DIR}/atspi_walk.py $<TARGET_FILE:quorvel>)
-  set_tests_properties(atspi_main_window PROPERTIES TIMEOUT 240)
+  # xvfb-run -a picks its display number without a lock: one private display at a time.
+  set_tests_properties(atspi_main_window PROPERTIES TIMEOUT 240 RESOURCE_LOCK atspi_session)
 endif()
 
 # The print window of the accessibility test lists the private CUPS server's queue.
