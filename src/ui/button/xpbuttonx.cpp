@@ -202,11 +202,9 @@ void XPButtonX::setEnabledProperty(std::int16_t newValue)
 {
     m_enabledValue = newValue;
     emit propertyChanged(QStringLiteral("Enabled"));
-    const bool wasEnabled = isEnabled();
+    // Qt tells assistive technology of the new enabled state itself.
     QWidget::setEnabled(newValue != 0);
     PaintButton(0);
-    if (isEnabled() != wasEnabled)
-        XPButtonXAccessible::enabledChanged(this);
 }
 
 QFont XPButtonX::Font() const

@@ -40,14 +40,6 @@ void XPButtonXAccessible::captionChanged(XPButtonX *button)
     QAccessible::updateAccessibility(&event);
 }
 
-void XPButtonXAccessible::enabledChanged(XPButtonX *button)
-{
-    QAccessible::State changed;
-    changed.disabled = true;
-    QAccessibleStateChangeEvent event(button, changed);
-    QAccessible::updateAccessibility(&event);
-}
-
 XPButtonX *XPButtonXAccessible::button() const
 {
     return static_cast<XPButtonX *>(widget());

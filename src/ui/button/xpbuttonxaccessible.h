@@ -14,10 +14,9 @@ public:
     // Makes every XPButtonX of the program use this interface. Safe to call more than once.
     static void installFactory();
 
-    // Tell assistive technology that the caption (and with it the name) or the enabled
-    // state of the button changed.
+    // Tells assistive technology that the caption, and with it the name, changed. (A change
+    // of the enabled state Qt reports itself, for every widget.)
     static void captionChanged(XPButtonX *button);
-    static void enabledChanged(XPButtonX *button);
 
     QString text(QAccessible::Text t) const override;
 

@@ -145,7 +145,7 @@ private slots:
         m_button->setEnabledProperty(0);
         QVERIFY(iface()->state().disabled);
         if (EventLog::deliverable())
-            QVERIFY(log.disabledChanges(m_button) >= 1);
+            QCOMPARE(log.disabledChanges(m_button), 1);
 
         QSignalSpy clicks(m_button, &XPButtonX::Click);
         iface()->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
@@ -156,7 +156,7 @@ private slots:
         m_button->setEnabledProperty(-1);
         QVERIFY(!iface()->state().disabled);
         if (EventLog::deliverable())
-            QVERIFY(log.disabledChanges(m_button) > before);
+            QCOMPARE(log.disabledChanges(m_button), before + 1);
     }
 
     void focusedState()
