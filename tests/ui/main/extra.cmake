@@ -24,7 +24,11 @@ if(QUORVEL_SYSTEM_PYTHON AND TARGET quorvel)
     COMMAND bash ${PROJECT_SOURCE_DIR}/scripts/atspi-session.sh
             ${QUORVEL_SYSTEM_PYTHON} ${CMAKE_CURRENT_LIST_DIR}/atspi_walk.py $<TARGET_FILE:quorvel>)
   # xvfb-run -a picks its display number without a lock: one private display at a time.
-  set_tests_properties(atspi_main_window PROPERTIES TIMEOUT 240 RESOURCE_LOCK atspi_session)
+  # In the sanitizer build the program runs on X11, where libxkbcommon-x11 hands strndup a
+  # buffer shorter than its limit when reading the keymap: correct C, but a heap overflow to
+  # AddressSanitizer's strict string checks. Those alone are off for this test.
+  set_tests_properties(atspi_main_window PROPERTIES TIMEOUT 240 RESOURCE_LOCK atspi_session
+    ENVIRONMENT_MODIFICATION "ASAN_OPTIONS=string_append::strict_string_checks=0")
 endif()
 
 # The print window of the accessibility test lists the private CUPS server's queue.
