@@ -21,7 +21,9 @@ install(FILES ${QUORVEL_PACKAGING_DIR}/example.tamsira.quorvel.metainfo.xml
 # rsvg-convert -w N -h N quorvel.svg) in the sizes desktops ask for.
 install(FILES ${PROJECT_SOURCE_DIR}/resources/quorvel.svg DESTINATION ${QUORVEL_ICON_DIR}/scalable/apps)
 install(FILES ${PROJECT_SOURCE_DIR}/resources/quorvel.png DESTINATION ${QUORVEL_ICON_DIR}/128x128/apps)
-foreach(size 16 22 24 32 48 64 256)
+install(FILES ${PROJECT_SOURCE_DIR}/resources/quorvel@2x.png DESTINATION ${QUORVEL_ICON_DIR}/256x256/apps
+        RENAME quorvel.png)
+foreach(size 16 22 24 32 48 64)
   install(FILES ${PROJECT_SOURCE_DIR}/resources/hicolor/quorvel-${size}.png
           DESTINATION ${QUORVEL_ICON_DIR}/${size}x${size}/apps RENAME quorvel.png)
 endforeach()

@@ -45,6 +45,8 @@ constexpr std::size_t kValueBufferSize = 1024;
 
 const QString kUnavailableText = QStringLiteral("System Information Is Unavailable At This Time");
 const QString kIconResource = QStringLiteral(":/icons/quorvel.png");
+// What assistive technology reads for the picture.
+const QString kIconAccessibleName = QStringLiteral("Quorvel icon");
 
 QRect toRect(Box box)
 {
@@ -138,6 +140,7 @@ void frmAbout::createWindow()
 
     m_picIcon = new QLabel(this);
     m_picIcon->setObjectName(QStringLiteral("picIcon"));
+    m_picIcon->setAccessibleName(kIconAccessibleName);
     m_picIcon->setGeometry(toRect(kPicIcon));
     m_picIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_picIcon->setPixmap(windowIcon().pixmap(m_picIcon->size()));

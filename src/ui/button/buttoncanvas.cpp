@@ -1,5 +1,7 @@
 #include "ui/button/buttoncanvas.h"
 
+#include "ui/button/captiontext.h"
+
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
@@ -9,6 +11,7 @@
 #include <QTextOption>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 ButtonCanvas::ButtonCanvas(QImage &image)
@@ -17,10 +20,35 @@ ButtonCanvas::ButtonCanvas(QImage &image)
     , m_stride(image.bytesPerLine())
     , m_width(image.width())
     , m_height(image.height())
+    , m_ratio(image.isNull() ? 1.0 : image.devicePixelRatio())
 {
 }
 
+int ButtonCanvas::deviceEdge(int edge, qreal ratio)
+{
+    return ratio == 1.0 ? edge : static_cast<int>(std::lround(edge * ratio));
+}
+
+QImage ButtonCanvas::makeSurface(int width, int height, qreal ratio)
+{
+    if (width <= 0 || height <= 0)
+        return {};
+    QImage image(deviceEdge(width, ratio), deviceEdge(height, ratio), QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    return image;
+}
+
 void ButtonCanvas::span(int x1, int x2, int y1, int y2, QRgb colour)
+{
+    if (m_ratio == 1.0) {
+        deviceSpan(x1, x2, y1, y2, colour);
+        return;
+    }
+    deviceSpan(deviceEdge(x1, m_ratio), deviceEdge(x2, m_ratio), deviceEdge(y1, m_ratio),
+               deviceEdge(y2, m_ratio), colour);
+}
+
+void ButtonCanvas::deviceSpan(int x1, int x2, int y1, int y2, QRgb colour)
 {
     x1 = std::max(x1, 0);
     y1 = std::max(y1, 0);
@@ -36,7 +64,7 @@ void ButtonCanvas::span(int x1, int x2, int y1, int y2, QRgb colour)
 
 void ButtonCanvas::clear(QRgb colour)
 {
-    span(0, m_width, 0, m_height, colour);
+    deviceSpan(0, m_width, 0, m_height, colour);
 }
 
 void ButtonCanvas::fillRect(const QRect &rect, QRgb colour)
@@ -107,10 +135,11 @@ int ButtonCanvas::textFlags()
     return Qt::TextWordWrap | Qt::AlignHCenter | Qt::AlignTop | Qt::TextShowMnemonic;
 }
 
-QFont ButtonCanvas::renderFont(const QFont &font)
+QFont ButtonCanvas::renderFont(const QFont &font, qreal ratio)
 {
     QFont result(font);
-    result.setStyleStrategy(QFont::NoAntialias);
+    result.setStyleStrategy(ratio == 1.0 ? QFont::NoAntialias
+                                         : QFont::StyleStrategy(QFont::NoAntialias | QFont::ForceOutline));
     return result;
 }
 
@@ -119,25 +148,14 @@ int ButtonCanvas::measureText(const QRect &rect, const QString &text, const QFon
     // The height is whole lines of the font's height, whatever ink a line has, so that a caption
     // is centred the same way for every text; only the line breaking is left to the text
     // layout, which drawText shares.
-    const QFont used = renderFont(font);
+    const QFont used = renderFont(font, m_ratio);
     const QFontMetrics metrics(used, &m_image);
     if (text.isEmpty())
         return 0;
 
-    QString shown;
-    shown.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c == QLatin1Char('&')) {
-            // "&&" shows one ampersand; a single one only marks the next character.
-            if (i + 1 < text.size() && text.at(i + 1) == QLatin1Char('&')) {
-                shown += c;
-                ++i;
-            }
-            continue;
-        }
-        shown += c == QLatin1Char('\n') ? QChar(QChar::LineSeparator) : c;
-    }
+    // Line breaks of the caption are the layout's own line separators.
+    QString shown = captionWithoutMarkers(text);
+    shown.replace(QLatin1Char('\n'), QChar(QChar::LineSeparator));
 
     QTextLayout layout(shown, used, const_cast<QImage *>(&m_image));
     QTextOption option(Qt::AlignHCenter);
@@ -160,7 +178,7 @@ void ButtonCanvas::drawText(const QRect &rect, const QString &text, const QFont 
         return;
     QPainter painter(&m_image);
     painter.setRenderHint(QPainter::TextAntialiasing, false);
-    painter.setFont(renderFont(font));
+    painter.setFont(renderFont(font, m_ratio));
     painter.setPen(QColor::fromRgb(colour));
     painter.drawText(rect, textFlags(), text);
 }

@@ -17,9 +17,21 @@ class QString;
 //   c - 2 .. c + 1. So 4-pixel lines drawn 4 rows apart tile without gaps.
 // - Nothing is antialiased, the caption included, so every pixel has one of the step colours.
 // Everything outside the image is clipped.
+//
+// Coordinates are logical pixels. On a dense screen the image has the screen's device pixel
+// ratio and every logical pixel is the block of device pixels between the device positions of
+// its edges (deviceEdge), so lines and fills stay solid, one colour, never blended with their
+// neighbours; the caption is rendered at device resolution.
 class ButtonCanvas {
 public:
     explicit ButtonCanvas(QImage &image);
+
+    // The device position of the logical pixel edge `edge` at `ratio`. Neighbouring logical
+    // pixels share an edge, so their blocks tile without gaps or overlaps.
+    static int deviceEdge(int edge, qreal ratio);
+    // An image of `width` x `height` logical pixels at `ratio`, its content undefined; a null
+    // image when either is not positive.
+    static QImage makeSurface(int width, int height, qreal ratio);
 
     void clear(QRgb colour);
     void fillRect(const QRect &rect, QRgb colour);
@@ -36,15 +48,19 @@ public:
 
     // The layout flags both text operations use.
     static int textFlags();
-    // The font the caption is really rendered with: the given one, without antialiasing.
-    static QFont renderFont(const QFont &font);
+    // The font the caption is really rendered with: the given one, without antialiasing. On a
+    // dense screen (ratio other than 1) only outline faces: a face of bitmap strikes has no
+    // glyphs of the device size and would draw small glyphs spread over the logical advances.
+    static QFont renderFont(const QFont &font, qreal ratio = 1.0);
 
 private:
-    void span(int x1, int x2, int y1, int y2, QRgb colour); // half-open x and y ranges
+    void span(int x1, int x2, int y1, int y2, QRgb colour); // half-open logical x and y ranges
+    void deviceSpan(int x1, int x2, int y1, int y2, QRgb colour); // the same in device pixels
 
     QImage &m_image;
     uchar *m_bits = nullptr;
     qsizetype m_stride = 0;
-    int m_width = 0;
+    int m_width = 0;  // device pixels
     int m_height = 0;
+    qreal m_ratio = 1.0;
 };

@@ -4,6 +4,7 @@
 #include "ui/button/ambientproperties.h"
 #include "ui/button/buttoncanvas.h"
 #include "ui/button/propertybag.h"
+#include "ui/button/xpbuttonxaccessible.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -127,11 +128,13 @@ QRgb drawFadingColumns(ButtonCanvas &canvas, int leftX, int rightX, int top, int
     return c;
 }
 
-// Every face starts from a cleared image the size of the client area.
-void beginSurface(QImage &image, int width, int height)
+// Every face starts from a cleared image the size of the client area, at the device pixel
+// ratio of the screen the button is on.
+void beginSurface(QImage &image, int width, int height, qreal ratio)
 {
-    if (image.width() != width || image.height() != height)
-        image = (width > 0 && height > 0) ? QImage(width, height, QImage::Format_RGB32) : QImage();
+    const QSize deviceSize(ButtonCanvas::deviceEdge(width, ratio), ButtonCanvas::deviceEdge(height, ratio));
+    if (image.size() != deviceSize || image.devicePixelRatio() != ratio)
+        image = ButtonCanvas::makeSurface(width, height, ratio);
     ButtonCanvas(image).clear(look::background);
 }
 
@@ -186,6 +189,8 @@ XPButtonX::XPButtonX(QWidget *parent)
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
 
+    XPButtonXAccessible::installFactory();
+
     m_hoverTimer = new QTimer(this);
     m_hoverTimer->setInterval(1);
     connect(m_hoverTimer, &QTimer::timeout, this, &XPButtonX::HoverTimer_Timer);
@@ -203,6 +208,7 @@ void XPButtonX::setEnabledProperty(std::int16_t newValue)
 {
     m_enabledValue = newValue;
     emit propertyChanged(QStringLiteral("Enabled"));
+    // Qt tells assistive technology of the new enabled state itself.
     QWidget::setEnabled(newValue != 0);
     PaintButton(0);
 }
@@ -225,6 +231,7 @@ void XPButtonX::setCaption(const QString &newValue)
     PaintButton(0);
     UpdateAccessKey();
     emit propertyChanged(QStringLiteral("Caption"));
+    XPButtonXAccessible::captionChanged(this);
 }
 
 void XPButtonX::setForeColor(std::uint32_t newValue)
@@ -238,6 +245,14 @@ void XPButtonX::setForeHover(std::uint32_t newValue)
 {
     m_foreHoverColor = newValue;
     emit propertyChanged(QStringLiteral("ForeHover"));
+}
+
+void XPButtonX::press()
+{
+    // A disabled button takes no keys, so nothing presses it.
+    if (!isEnabled())
+        return;
+    UserControl_AccessKeyPress(static_cast<std::int16_t>(m_accessKey.unicode()));
 }
 
 // --- persistence -------------------------------------------------------------------------
@@ -277,12 +292,16 @@ void XPButtonX::WriteProperties(PropertyBag &bag, const AmbientProperties &ambie
 
 // --- window notifications ------------------------------------------------------------------
 
-void XPButtonX::paintEvent(QPaintEvent *event)
+void XPButtonX::paintEvent(QPaintEvent *)
 {
+    // Moved to a screen of another device pixel ratio, the window repaints everything: the
+    // image is drawn again at the new ratio in the look it had.
+    if (!m_image.isNull() && m_image.devicePixelRatio() != devicePixelRatio())
+        PaintButton(m_lastPaintPressed);
     if (m_image.isNull())
         return;
     QPainter painter(this);
-    painter.drawImage(event->rect(), m_image, event->rect());
+    painter.drawImage(QPoint(0, 0), m_image);
 }
 
 void XPButtonX::resizeEvent(QResizeEvent *event)
@@ -318,6 +337,7 @@ void XPButtonX::readClientRect()
 
 void XPButtonX::PaintButton(std::int16_t pressed)
 {
+    m_lastPaintPressed = pressed;
     // Qt holds back the resize notification of a hidden widget until it is shown; a paint
     // before that must still use the window's real size.
     if (m_clientRect.size() != size())
@@ -348,7 +368,7 @@ void XPButtonX::PaintButton(std::int16_t pressed)
 
 void XPButtonX::DrawNormalFace()
 {
-    beginSurface(m_image, m_shapeWidth, m_shapeHeight);
+    beginSurface(m_image, m_shapeWidth, m_shapeHeight, devicePixelRatio());
     ButtonCanvas canvas(m_image);
     const int L = m_edgeLeft, T = m_edgeTop, R = m_edgeRight, B = m_edgeBottom;
 
@@ -360,7 +380,7 @@ void XPButtonX::DrawNormalFace()
 
 void XPButtonX::DrawPressedFace()
 {
-    beginSurface(m_image, m_shapeWidth, m_shapeHeight);
+    beginSurface(m_image, m_shapeWidth, m_shapeHeight, devicePixelRatio());
     ButtonCanvas canvas(m_image);
     const int L = m_edgeLeft, T = m_edgeTop, R = m_edgeRight, B = m_edgeBottom;
 
@@ -373,7 +393,7 @@ void XPButtonX::DrawPressedFace()
 
 void XPButtonX::DrawDisabledFace()
 {
-    beginSurface(m_image, m_shapeWidth, m_shapeHeight);
+    beginSurface(m_image, m_shapeWidth, m_shapeHeight, devicePixelRatio());
     ButtonCanvas canvas(m_image);
     const int L = m_edgeLeft, T = m_edgeTop, R = m_edgeRight, B = m_edgeBottom;
 
@@ -436,8 +456,9 @@ void XPButtonX::DrawCaption()
 
     const int h = canvas.measureText(r, m_captionText, font());
 
-    const double surfaceHeight = m_image.height();
-    const double surfaceWidth = m_image.width();
+    // The surface's size in logical pixels, whatever the device pixel ratio of its image.
+    const double surfaceHeight = m_shapeHeight;
+    const double surfaceWidth = m_shapeWidth;
     const int bottom = wholePixels(surfaceHeight * 0.5 + h * 0.5);
     const int right = wholePixels(surfaceWidth);
     const int top = wholePixels(surfaceHeight * 0.5 - h * 0.5);

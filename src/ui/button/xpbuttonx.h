@@ -39,6 +39,10 @@ public:
     std::uint32_t ForeHover() const { return m_foreHoverColor; }
     void setForeHover(std::uint32_t newValue);
 
+    // Clicks the button the way Space does (its release raises Click), for assistive
+    // technology; a disabled button ignores it.
+    void press();
+
     // --- persistence (the container's property store) ----------------------------------
     void InitProperties(const AmbientProperties &ambient);
     void ReadProperties(const PropertyBag &bag, const AmbientProperties &ambient);
@@ -151,6 +155,7 @@ private:
     std::uint32_t m_foreColor = 0x80000012;
 
     QImage m_image;
+    std::int16_t m_lastPaintPressed = 0; // the argument of the last PaintButton
     QRect m_lastCaptionRect;
     QChar m_accessKey;
     int m_shortcutId = 0;

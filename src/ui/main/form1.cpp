@@ -60,6 +60,7 @@ Form1::Form1(QWidget *parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(toQString(form1layout::kDesignTitle));
+    setAccessibleName(platform::applicationTitle());
     if (QFile::exists(QString::fromLatin1(kWindowIcon)))
         setWindowIcon(QIcon(QString::fromLatin1(kWindowIcon)));
 

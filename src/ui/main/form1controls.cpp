@@ -101,6 +101,7 @@ QWidget *placeControl(const ControlRow &row, QWidget *container)
 {
     QWidget *widget = createWidget(row, container);
     widget->setObjectName(toQString(row.name));
+    widget->setAccessibleName(toQString(form1layout::accessibleNameOf(row.name)));
     widget->setFont(fontFor(row.font));
     widget->setGeometry(pixelRect(row));
     applyColours(widget, row);

@@ -110,6 +110,32 @@ inline constexpr std::array<ControlRow, 3> kPushButtons{{
      FontKind::VerdanaBold, false},
 }};
 
+// What assistive technology reads for the controls whose caption does not say what they hold
+// (the boxes would otherwise be named after their frame). Every other control is named by its
+// caption; the window by the program's title, not by the scrolling text of its title bar.
+struct AccessibleNameRow {
+    std::string_view control;
+    std::string_view name;
+};
+
+inline constexpr std::array<AccessibleNameRow, 12> kAccessibleNames{{
+    {"Text1", "P1 Arrival Time"}, {"Text2", "P2 Arrival Time"}, {"Text3", "P3 Arrival Time"},
+    {"Text4", "P4 Arrival Time"}, {"Text10", "P5 Arrival Time"},
+    {"Text5", "P1 Burst Time"},   {"Text6", "P2 Burst Time"},   {"Text7", "P3 Burst Time"},
+    {"Text8", "P4 Burst Time"},   {"Text9", "P5 Burst Time"},
+    {"HasilAWT", "Awaiting Time"}, {"HasilATT", "Turn Around"},
+}};
+
+// The accessible name of a control of the tables above, empty when its caption names it.
+constexpr std::string_view accessibleNameOf(std::string_view control)
+{
+    for (const AccessibleNameRow &row : kAccessibleNames) {
+        if (row.control == control)
+            return row.name;
+    }
+    return {};
+}
+
 inline constexpr int kInputMaxLength = 4;
 
 inline constexpr int kTimer1IntervalMs = 500;   // blink of the average waiting time

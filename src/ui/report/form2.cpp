@@ -34,6 +34,9 @@ constexpr qreal listFontPoints = 8.25;
 const QString reportFontFamily = QStringLiteral("Verdana");
 constexpr qreal reportFontPoints = 9;
 
+// What assistive technology reads for the list, which has no caption of its own.
+const QString listAccessibleName = QStringLiteral("Default Printer");
+
 const QString noPrinterText = QStringLiteral("Tidak ditemukan printer terpasang di Sistem Anda");
 const QString printFailedText = QStringLiteral("Ada masalah dengan printer Anda pencetakan dibatalkan");
 
@@ -60,6 +63,7 @@ void Form2::createControls()
 {
     List1 = new QListWidget(this);
     List1->setObjectName(QStringLiteral("List1"));
+    List1->setAccessibleName(listAccessibleName);
     List1->setGeometry(toPixels(Layout::listLeft), toPixels(Layout::listTop),
                        toPixels(Layout::listWidth), toPixels(Layout::listHeight));
     QFont listFont(listFontFamily);
