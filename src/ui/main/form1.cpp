@@ -3,11 +3,13 @@
 #include "engine/numeric.h"
 #include "engine/runtimeerror.h"
 #include "engine/scheduletexts.h"
+#include "platform/framecentring.h"
 #include "platform/messagebox.h"
 #include "ui/about/frmabout.h"
 #include "ui/button/buttonform.h"
 #include "ui/button/xpbuttonx.h"
 #include "ui/main/form1layout.h"
+#include "ui/main/framebox.h"
 #include "ui/main/keyascii.h"
 #include "ui/main/programexit.h"
 #include "ui/report/form2.h"
@@ -77,7 +79,7 @@ QWidget *createWidget(const ControlRow &row, QWidget *parent)
 {
     const QString caption = toQString(row.caption);
     switch (row.kind) {
-    case Kind::Frame: return new QGroupBox(caption, parent);
+    case Kind::Frame: return new FrameBox(caption, parent);
     case Kind::OptionButton: return new QRadioButton(caption, parent);
     case Kind::CheckBox: return new QCheckBox(caption, parent);
     case Kind::Label: {
@@ -115,7 +117,7 @@ void applyColours(QWidget *widget, const ControlRow &row)
     case Kind::OptionButton:
     case Kind::CheckBox:
         // Their background is the window blue of what lies behind them; painting it again
-        // would cover the frame's border, which this style draws lower than the old one did.
+        // could cover a frame's border.
         palette.setColor(QPalette::Window, toQColor(form1layout::kWindowBlue));
         palette.setColor(QPalette::Button, toQColor(form1layout::kWindowBlue));
         widget->setAutoFillBackground(false);
@@ -350,11 +352,8 @@ void Form1::showEvent(QShowEvent *event)
 {
     if (!m_centred) {
         m_centred = true;
-        if (QScreen *screen = this->screen()) {
-            QRect frame(QPoint(), sizeHint().expandedTo(size()));
-            frame.moveCenter(screen->availableGeometry().center());
-            move(frame.topLeft());
-        }
+        if (QScreen *screen = this->screen())
+            FrameCentring::centre(this, screen->availableGeometry(), sizeHint().expandedTo(size()));
     }
     QMainWindow::showEvent(event);
 }
