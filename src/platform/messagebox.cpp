@@ -1,6 +1,6 @@
 #include "platform/messagebox.h"
 
-#include <QMessageBox>
+#include "platform/placedmessagebox.h"
 
 namespace platform {
 
@@ -31,7 +31,7 @@ void showMessage(QWidget *parent, const QString &text, const QString &title, Mes
         hook()(MessageRequest{title, text, icon});
         return;
     }
-    QMessageBox box(toQtIcon(icon), title, text, QMessageBox::Ok, parent);
+    PlacedMessageBox box(toQtIcon(icon), title, text, parent);
     box.setObjectName(QStringLiteral("QuorvelMessageBox"));
     box.exec();
 }

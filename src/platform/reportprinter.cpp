@@ -64,6 +64,9 @@ bool ReportPrinter::setFont(const QString &family, qreal pointSize)
     if (pointSize <= 0)
         return fail(QStringLiteral("invalid font size %1").arg(pointSize));
     m_font = QFont(family);
+    // The page holds the letters the window shows: no "ff" or "fi" ligature glyphs, which
+    // would also leave the PDF's text without the word "Buffer".
+    m_font.setStyleStrategy(QFont::PreferNoShaping);
     m_font.setPointSizeF(pointSize);
     m_font.setWeight(QFont::Normal);
     m_font.setItalic(false);

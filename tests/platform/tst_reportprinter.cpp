@@ -198,6 +198,29 @@ private slots:
         QVERIFY(all.contains(QStringLiteral("line 75")));
     }
 
+    // The words of the report come out letter by letter, not as ligature glyphs.
+    void printsNoLigatures()
+    {
+        const platform::PrinterDetails details = platform::defaultPrinterDetails();
+        QVERIFY2(details.port, qPrintable(details.errorString));
+        const QString output = printjobs::outputFile(*details.port);
+        QFile::remove(output);
+
+        platform::ReportPrinter printer;
+        QVERIFY(printer.setFont(QStringLiteral("Verdana"), 9));
+        QVERIFY(printer.printLine({QStringLiteral("Buffer = 0 official affine fluff")}));
+        QVERIFY2(printer.endDoc(), qPrintable(printer.errorString()));
+        QUORVEL_WAIT_FOR_PRINT(output);
+
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {output, QStringLiteral("-")});
+        QVERIFY(text.waitForFinished(60000));
+        const QString all = QString::fromUtf8(text.readAllStandardOutput());
+        QVERIFY2(all.contains(QStringLiteral("Buffer = 0 official affine fluff")), qPrintable(all));
+        for (char16_t ligature = 0xFB00; ligature <= 0xFB06; ++ligature)
+            QVERIFY(!all.contains(QChar(ligature)));
+    }
+
     void endingWithoutAnyLineSendsNothing()
     {
         platform::ReportPrinter printer;

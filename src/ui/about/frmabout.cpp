@@ -1,6 +1,7 @@
 #include "ui/about/frmabout.h"
 
 #include "engine/runtimeerror.h"
+#include "platform/framecentring.h"
 #include "platform/messagebox.h"
 #include "platform/programlaunchersystem.h"
 #include "platform/registry.h"
@@ -217,7 +218,7 @@ void frmAbout::createDrawnButtons()
 void frmAbout::centreOnScreen()
 {
     if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+        FrameCentring::centre(this, screen->availableGeometry());
 }
 
 // --- handlers -------------------------------------------------------------------------------

@@ -129,6 +129,9 @@ private:
     std::int16_t IsMouseOver() const;
     void UpdateAccessKey();
     void refreshNow();
+    // Lets the events already waiting be handled (the release of this very press among them).
+    // False when the button did not survive it.
+    bool yieldToPendingEvents();
 
     // Input plumbing around the handlers above.
     void registerAccessKey();

@@ -6,6 +6,8 @@
 // changes, paints and raised events that the buttons' users rely on.
 
 #include "ui/button/xpbuttonx.h"
+
+#include "ui/button/deferreddeletehold.h"
 #include "ui/keycodes.h"
 
 #include <QAbstractButton>
@@ -14,6 +16,7 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QRegion>
 #include <QShortcutEvent>
 #include <QTimer>
@@ -103,9 +106,12 @@ void XPButtonX::mouseReleaseEvent(QMouseEvent *event)
     const bool lastHeld = event->buttons() == Qt::NoButton;
     if (lastHeld)
         m_buttonHeld = false;
+    const QPointer<XPButtonX> self(this);
     UserControl_MouseUp(button, keycodes::shiftState(event->modifiers()),
                         static_cast<float>(event->position().x()),
                         static_cast<float>(event->position().y()));
+    if (!self)
+        return;
     if (lastHeld && m_capturing) {
         m_capturing = false;
         releaseMouse();
@@ -148,8 +154,10 @@ void XPButtonX::keyPressEvent(QKeyEvent *event)
         QWidget::keyPressEvent(event);
         return;
     }
+    const QPointer<XPButtonX> self(this);
     UserControl_KeyDown(keyCode, keycodes::shiftState(event->modifiers()));
-    if (const std::optional<std::int16_t> keyAscii = keycodes::characterCode(*event))
+    const std::optional<std::int16_t> keyAscii = keycodes::characterCode(*event);
+    if (self && keyAscii)
         UserControl_KeyPress(*keyAscii);
     // Keys the control does not act on go on to its container (Escape to a dialog, say).
     switch (keyCode) {
@@ -191,6 +199,9 @@ void XPButtonX::focusInEvent(QFocusEvent *)
 
 void XPButtonX::focusOutEvent(QFocusEvent *)
 {
+    // Whatever takes the keyboard now (a message box, another window, a menu) also takes the
+    // release of a key pressed here: the press no longer counts as this button's.
+    m_lastKeyCode = 0;
     UserControl_LostFocus();
 }
 
@@ -209,6 +220,7 @@ void XPButtonX::HoverTimer_Timer()
 
 void XPButtonX::UserControl_MouseMove(std::int16_t Button, std::int16_t Shift, float X, float Y)
 {
+    const QPointer<XPButtonX> self(this);
     if (Button < 2) {
         if (IsMouseOver() == 0) {
             if (m_moveLatch == 0)
@@ -224,6 +236,8 @@ void XPButtonX::UserControl_MouseMove(std::int16_t Button, std::int16_t Shift, f
                 m_moveLatch = 0;
                 PaintButton(0);
                 emit MouseOver();
+                if (!self)
+                    return;
             } else if (Button == 1) {
                 m_hovering = -1;
                 PaintButton(1);
@@ -238,10 +252,14 @@ void XPButtonX::UserControl_MouseDown(std::int16_t Button, std::int16_t Shift, f
 {
     if (m_enabledValue != -1)
         return;
+    const QPointer<XPButtonX> self(this);
     emit MouseDown(Button, Shift, X, Y);
+    if (!self)
+        return;
     m_lastButton = Button;
     refreshNow();
-    QCoreApplication::processEvents();
+    if (!yieldToPendingEvents())
+        return;
     // The yield may already have handled the release of this press (a quick click on a busy
     // machine); the pressed look would then stay on a button nobody holds.
     if (m_buttonHeld)
@@ -268,10 +286,14 @@ void XPButtonX::UserControl_DblClick()
 {
     if (m_lastButton != 1)
         return;
+    const QPointer<XPButtonX> self(this);
     UserControl_MouseDown(1, 0, 0.0F, 0.0F);
+    if (!self)
+        return;
     // Keep the release with the control even if the pointer leaves it; not when the release
-    // already came during the mouse-down yield, or the grab would outlive the press.
-    if (m_buttonHeld && !m_capturing) {
+    // already came during the mouse-down yield, or the grab would outlive the press, and not
+    // when that release closed the window.
+    if (m_buttonHeld && !m_capturing && isVisible()) {
         m_capturing = true;
         grabMouse();
     }
@@ -312,12 +334,19 @@ void XPButtonX::UserControl_KeyPress(std::int16_t KeyAscii)
 
 void XPButtonX::UserControl_KeyUp(std::int16_t KeyCode, std::int16_t Shift)
 {
-    if ((KeyCode == Code::Enter && m_lastKeyCode == Code::Enter)
-        || (KeyCode == Code::Space && m_lastKeyCode == Code::Space)) {
+    // The release uses up its press: a later release of the same key (one whose press went to
+    // a message box this Click opened, say) finds nothing to finish.
+    const bool ownPress = KeyCode == m_lastKeyCode;
+    if (ownPress)
+        m_lastKeyCode = 0;
+    if (ownPress && (KeyCode == Code::Enter || KeyCode == Code::Space)) {
         PaintButton(0);
         m_lastButton = 1;
         refreshNow();
+        const QPointer<XPButtonX> self(this);
         emit Click();
+        if (!self)
+            return;
     }
     emit KeyUp(KeyCode, Shift);
 }
@@ -382,6 +411,16 @@ bool XPButtonX::pointerKnownToRest()
 void XPButtonX::refreshNow()
 {
     repaint();
+}
+
+bool XPButtonX::yieldToPendingEvents()
+{
+    const QPointer<XPButtonX> self(this);
+    {
+        const DeferredDeleteHold hold(this);
+        QCoreApplication::processEvents();
+    }
+    return !self.isNull();
 }
 
 // Alt with the key anywhere in the window; the bare key too while a button of the window has

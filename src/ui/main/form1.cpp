@@ -3,6 +3,7 @@
 #include "engine/numeric.h"
 #include "engine/runtimeerror.h"
 #include "engine/scheduletexts.h"
+#include "platform/framecentring.h"
 #include "platform/messagebox.h"
 #include "ui/about/frmabout.h"
 #include "ui/button/buttonform.h"
@@ -17,9 +18,11 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFile>
 #include <QGroupBox>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
@@ -197,6 +200,10 @@ void Form1::installKeyFilters()
     m_keyPressHandlers.insert(m_hasilAWT, &Form1::HasilAWT_KeyPress);
     for (auto it = m_keyPressHandlers.cbegin(); it != m_keyPressHandlers.cend(); ++it)
         it.key()->installEventFilter(this);
+    // A read-only line edit still offers itself to input methods; the result boxes take no
+    // composed text, so they do not ask for any.
+    m_hasilAWT->setAttribute(Qt::WA_InputMethodEnabled, false);
+    m_hasilATT->setAttribute(Qt::WA_InputMethodEnabled, false);
     m_frame4->installEventFilter(this);
 }
 
@@ -226,11 +233,8 @@ void Form1::showEvent(QShowEvent *event)
 {
     if (!m_centred) {
         m_centred = true;
-        if (QScreen *screen = this->screen()) {
-            QRect frame(QPoint(), sizeHint().expandedTo(size()));
-            frame.moveCenter(screen->availableGeometry().center());
-            move(frame.topLeft());
-        }
+        if (QScreen *screen = this->screen())
+            FrameCentring::centre(this, screen->availableGeometry(), sizeHint().expandedTo(size()));
     }
     QMainWindow::showEvent(event);
 }
@@ -425,8 +429,12 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
         return QMainWindow::eventFilter(watched, event);
     }
     auto *box = qobject_cast<QLineEdit *>(watched);
-    if (box && event->type() == QEvent::KeyPress && m_keyPressHandlers.contains(box))
-        return handleBoxKey(box, static_cast<QKeyEvent *>(event));
+    if (box && m_keyPressHandlers.contains(box)) {
+        if (event->type() == QEvent::KeyPress)
+            return handleBoxKey(box, static_cast<QKeyEvent *>(event));
+        if (event->type() == QEvent::InputMethod)
+            return handleComposedText(box, static_cast<QInputMethodEvent *>(event));
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -453,6 +461,41 @@ bool Form1::handleBoxKey(QLineEdit *box, QKeyEvent *event)
     return keyAscii == 0;
 }
 
+// Text from a dead key or an input method arrives committed, without key presses: each of its
+// characters goes through the box's key handler as if typed. The first refused character ends
+// the commit (its Warning has been shown); the characters before it are inserted.
+bool Form1::handleComposedText(QLineEdit *box, QInputMethodEvent *event)
+{
+    const QString committed = event->commitString();
+    if (box->isReadOnly()) {
+        if (!committed.isEmpty()) {
+            std::int16_t keyAscii = static_cast<std::int16_t>(committed.at(0).unicode());
+            (this->*m_keyPressHandlers.value(box))(keyAscii);
+        }
+        return true;   // not even a composition shows in a result box
+    }
+    if (committed.isEmpty())
+        return false;
+
+    QString accepted;
+    for (const QChar character : committed) {
+        // Control characters come with no key of their own; they are dropped as typed ones are.
+        if (character.unicode() < 32)
+            continue;
+        std::int16_t keyAscii = static_cast<std::int16_t>(character.unicode());
+        (this->*m_keyPressHandlers.value(box))(keyAscii);
+        if (keyAscii == 0)
+            break;
+        accepted += character;
+    }
+    if (accepted == committed)
+        return false;
+    QInputMethodEvent filtered(event->preeditString(), event->attributes());
+    filtered.setCommitString(accepted, event->replacementStart(), event->replacementLength());
+    QCoreApplication::sendEvent(box, &filtered);
+    return true;
+}
+
 void Form1::filterInputKey(std::int16_t &KeyAscii, QLineEdit *next)
 {
     const bool digit = KeyAscii >= keycodes::kDigitZero && KeyAscii <= keycodes::kDigitNine;
@@ -464,7 +507,9 @@ void Form1::filterInputKey(std::int16_t &KeyAscii, QLineEdit *next)
     if (KeyAscii != keycodes::kEnter)
         return;
     if (next) {
+        // As Tab does: what the user types next replaces the box's text.
         next->setFocus(Qt::OtherFocusReason);
+        next->selectAll();
         return;
     }
     m_command1->setFocus(Qt::OtherFocusReason);
@@ -556,6 +601,7 @@ void Form1::refuseSchedule(const std::string &title, const std::string &text)
     platform::showMessage(this, QString::fromStdString(text), QString::fromStdString(title),
                           platform::MessageIcon::Exclamation);
     m_text[1]->setFocus(Qt::OtherFocusReason);
+    m_text[1]->selectAll();
     setBaseColor(m_text[1], toQColor(form1layout::kRed));
 }
 

@@ -19,6 +19,7 @@
 class QAction;
 class QCheckBox;
 class QGroupBox;
+class QInputMethodEvent;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -111,6 +112,7 @@ private:
     void filterInputKey(std::int16_t &KeyAscii, QLineEdit *next);
     void showResultBoxNotice();
     bool handleBoxKey(QLineEdit *box, QKeyEvent *event);
+    bool handleComposedText(QLineEdit *box, QInputMethodEvent *event);
     void setTextColor(QWidget *widget, const QColor &color);
     void setBaseColor(QWidget *widget, const QColor &color);
     void writeBufferText();

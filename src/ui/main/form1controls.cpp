@@ -1,9 +1,9 @@
 #include "ui/main/form1controls.h"
 
 #include "ui/main/form1layout.h"
+#include "ui/main/framebox.h"
 
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -38,7 +38,7 @@ QWidget *createWidget(const ControlRow &row, QWidget *parent)
 {
     const QString caption = toQString(row.caption);
     switch (row.kind) {
-    case Kind::Frame: return new QGroupBox(caption, parent);
+    case Kind::Frame: return new FrameBox(caption, parent);
     case Kind::OptionButton: return new QRadioButton(caption, parent);
     case Kind::CheckBox: return new QCheckBox(caption, parent);
     case Kind::Label: {
@@ -76,7 +76,7 @@ void applyColours(QWidget *widget, const ControlRow &row)
     case Kind::OptionButton:
     case Kind::CheckBox:
         // Their background is the window blue of what lies behind them; painting it again
-        // would cover the part of the frame's border that runs behind them.
+        // could cover a frame's border.
         palette.setColor(QPalette::Window, toQColor(form1layout::kWindowBlue));
         palette.setColor(QPalette::Button, toQColor(form1layout::kWindowBlue));
         widget->setAutoFillBackground(false);
@@ -137,7 +137,10 @@ void createPushButtons(QHash<QString, QWidget *> &controls)
         QWidget *widget = placeControl(row, controls.value(toQString(row.container)));
         // The owner-drawn buttons on top own the access letters; the covered push buttons
         // keep their captions but do not compete for the same keys.
-        static_cast<QPushButton *>(widget)->setShortcut(QKeySequence());
+        auto *button = static_cast<QPushButton *>(widget);
+        button->setShortcut(QKeySequence());
+        // Enter on a focused push button runs its command, as it does in a dialog.
+        button->setAutoDefault(true);
         controls.insert(widget->objectName(), widget);
     }
 }

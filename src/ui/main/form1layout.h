@@ -20,6 +20,13 @@ inline constexpr Rgb kLilac{128, 128, 255};
 inline constexpr Rgb kBlack{0, 0, 0};
 inline constexpr Rgb kRed{255, 0, 0};
 inline constexpr Rgb kWhite{255, 255, 255};
+inline constexpr Rgb kFrameShadow{128, 128, 128};   // the etched border of a frame: grey line
+inline constexpr Rgb kFrameHighlight{255, 255, 255}; // and white line one pixel inside it
+
+// A frame's caption starts this many pixels from the frame's left edge, with this much of the
+// window colour on each side of the text where it interrupts the border.
+inline constexpr int kFrameCaptionIndent = 6;
+inline constexpr int kFrameCaptionPadding = 2;
 
 inline constexpr int kClientWidthTwips = 8055;
 inline constexpr int kClientHeightTwips = 8730;

@@ -1,5 +1,6 @@
 #include "ui/report/form2.h"
 
+#include "platform/framecentring.h"
 #include "platform/messagebox.h"
 #include "platform/printerinfo.h"
 #include "platform/reportprinter.h"
@@ -89,9 +90,7 @@ void Form2::placeOnScreen()
     const QScreen *screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    QRect frame = frameGeometry();
-    frame.moveCenter(screen->geometry().center());
-    move(frame.topLeft());
+    FrameCentring::centre(this, screen->geometry());
 }
 
 Form2 *Form2::instance()

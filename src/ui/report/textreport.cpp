@@ -5,10 +5,12 @@
 #include "ui/report/reportsource.h"
 
 #include <QFile>
+#include <QStringEncoder>
 
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <langinfo.h>
 #include <optional>
 #include <unistd.h>
 
@@ -115,10 +117,16 @@ private:
     QString m_errorString;
 };
 
-// Single-byte text: what Latin-1 cannot hold becomes '?'.
-QByteArray toSingleByte(const QString &text)
+// The report is read with the user's other programs, so it is written in the encoding of the
+// user's locale as the C library names it. Qt knows the ones still met (UTF-8, Latin-1); for
+// any other name, and for the bare ASCII of the C locale, it is UTF-8, which Qt takes the
+// system's encoding to be. The text of a normal report is ASCII and the same in all of them.
+QByteArray inLocaleEncoding(const QString &text)
 {
-    return text.toLatin1();
+    QStringEncoder encoder(nl_langinfo(CODESET));
+    if (!encoder.isValid())
+        encoder = QStringEncoder(QStringEncoder::Utf8);
+    return encoder.encode(text);
 }
 
 std::optional<QString> writeReport(const QString &path, const QStringList &pieces)
@@ -127,7 +135,7 @@ std::optional<QString> writeReport(const QString &path, const QStringList &piece
     if (!file.create() || !file.open())
         return file.errorString();
     for (const QString &piece : pieces) {
-        if (!file.write(toSingleByte(piece)))
+        if (!file.write(inLocaleEncoding(piece)))
             return file.errorString();
     }
     if (!file.close())

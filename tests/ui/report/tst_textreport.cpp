@@ -97,6 +97,19 @@ private slots:
                             "Tamsira 2006\r\n"));
     }
 
+    // A decimal separator outside Latin-1 (Arabic locales) is written as the window shows it.
+    void textBeyondLatin1IsWrittenAsShown()
+    {
+        Form1 window;
+        computeExample(window);
+        auto *average = window.findChild<QLineEdit *>(QStringLiteral("HasilAWT"));
+        QVERIFY(average);
+        average->setText(QStringLiteral("23/5 = 4\u066B6 satuan waktu"));
+        report::saveTextReport(&window, window, contextIn(m_folder->path()));
+        const QByteArray bytes = fileBytes(m_folder->filePath(QStringLiteral("Quorvel_725.txt")));
+        QVERIFY2(bytes.contains("Average Waiting Time : 23/5 = 4\xd9\xab" "6 satuan waktu\r\n"), bytes.constData());
+    }
+
     void resetStateIsSavedWithZeros()
     {
         Form1 window;
