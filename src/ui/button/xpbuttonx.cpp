@@ -5,6 +5,7 @@
 #include "ui/button/propertybag.h"
 #include "ui/button/roundhalfeven.h"
 
+#include <QApplication>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPalette>
@@ -189,6 +190,10 @@ XPButtonX::XPButtonX(QWidget *parent)
 XPButtonX::~XPButtonX()
 {
     m_hoverTimer->stop();
+    // QWidget's destructor gives the focus away and the application announces that; by then
+    // this is no longer an XPButtonX, so it must not hear of it.
+    if (m_watchingFocus)
+        disconnect(qApp, &QApplication::focusChanged, this, nullptr);
 }
 
 // --- properties ------------------------------------------------------------------------
