@@ -445,6 +445,8 @@ void MonkeyTest::randomInputLeavesAWorkingWindow()
                                      || monkey.longestBoxRun() > kMaxBoxesWithoutUserEvent,
                                  int(seconds * 1000 + 30000));
         driver.stop();
+        if (monkey.events() < wanted && monkey.longestBoxRun() <= kMaxBoxesWithoutUserEvent)
+            qWarning("time was up after %d of %lld events", monkey.events(), wanted);
         qInfo("%d events in %lld ms; %d message boxes, at most %d in a row; %d menu answers", monkey.events(),
               clock.elapsed(), monkey.boxes(), monkey.longestBoxRun(), monkey.menus());
         QVERIFY2(monkey.longestBoxRun() <= kMaxBoxesWithoutUserEvent,
