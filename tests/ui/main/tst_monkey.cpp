@@ -35,6 +35,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <QWindow>
@@ -71,6 +72,8 @@ public:
     int events() const { return m_events; }
     int longestBoxRun() const { return m_longestBoxRun; }
     int boxes() const { return m_boxes; }
+    // Composed text that got past a box's key filter.
+    const QStringList &filterEscapes() const { return m_filterEscapes; }
     // The messages of the longest run, in order.
     const QStringList &longestRunTexts() const { return m_longestRunTexts; }
     int menus() const { return m_menus; }
@@ -155,8 +158,10 @@ private:
         if (box != m_lastBox) {
             m_lastBox = box;
             ++m_boxes;
-            if (m_boxRun == 0)
+            if (m_boxRun == 0) {
                 m_runTexts.clear();
+                m_runAnswer = pick(4);
+            }
             m_runTexts.append(box->text().left(40));
             if (++m_boxRun > m_longestBoxRun) {
                 m_longestBoxRun = m_boxRun;
@@ -165,7 +170,8 @@ private:
         }
         QAbstractButton *ok = box->button(QMessageBox::Ok);
         const QPointer<QWidget> owner = box->parentWidget() ? box->parentWidget()->window() : nullptr;
-        switch (pick(4)) {
+        // Someone closing a series of boxes keeps to one way of doing it.
+        switch (m_runAnswer) {
         case 0: keyToFocus(Qt::Key_Return, {}); break;
         case 1: keyToFocus(Qt::Key_Escape, {}); break;
         case 2: keyToFocus(Qt::Key_Space, {}); break;
@@ -267,9 +273,17 @@ private:
         QApplication::sendEvent(focus, &composing);
         QInputMethodEvent event;
         event.setCommitString(chance(50) ? QString::number(pick(100)) : randomText(3));
+        const QPointer<QLineEdit> edit = qobject_cast<QLineEdit *>(focus);
+        const QString before = edit ? edit->text() : QString();
         if (QPointer<QObject> alive(focus); alive)
             QApplication::sendEvent(focus, &event);
         m_events += 2;
+        // A read-only box takes no composed text; a box with a key filter takes no letters.
+        if (edit && edit->isReadOnly() && edit->text() != before)
+            m_filterEscapes.append(edit->objectName() + QStringLiteral(": ") + edit->text());
+        if (edit && !edit->isReadOnly() && edit->objectName().startsWith(QStringLiteral("Text"))
+            && edit->text().contains(QRegularExpression(QStringLiteral("[^0-9]"))) && !before.contains(QRegularExpression(QStringLiteral("[^0-9]"))))
+            m_filterEscapes.append(edit->objectName() + QStringLiteral(": ") + edit->text());
     }
 
     void pasteFromContextMenu()
@@ -348,6 +362,8 @@ private:
     int m_boxRun = 0;
     int m_longestBoxRun = 0;
     int m_boxes = 0;
+    QStringList m_filterEscapes;
+    int m_runAnswer = 0;
     QStringList m_runTexts;
     QStringList m_longestRunTexts;
     int m_menus = 0;
@@ -426,6 +442,7 @@ void MonkeyTest::randomInputLeavesAWorkingWindow()
         clock.start();
         const auto timeUp = [&clock, seconds] { return clock.elapsed() >= seconds * 1000; };
         bool stepQueued = false;
+        bool stopped = false;
         QTimer driver;
         driver.setInterval(0);
         QObject::connect(&driver, &QTimer::timeout, [&] {
@@ -437,7 +454,8 @@ void MonkeyTest::randomInputLeavesAWorkingWindow()
             stepQueued = true;
             displayinput::queue([&] {
                 stepQueued = false;
-                monkey.step();
+                if (!stopped)
+                    monkey.step();
             });
         });
         driver.start();
@@ -445,6 +463,9 @@ void MonkeyTest::randomInputLeavesAWorkingWindow()
                                      || monkey.longestBoxRun() > kMaxBoxesWithoutUserEvent,
                                  int(seconds * 1000 + 30000));
         driver.stop();
+        stopped = true;
+        // Releases and clicks still queued arrive before the windows are looked at.
+        QTest::qWait(200);
         if (monkey.events() < wanted && monkey.longestBoxRun() <= kMaxBoxesWithoutUserEvent)
             qWarning("time was up after %d of %lld events", monkey.events(), wanted);
         qInfo("%d events in %lld ms; %d message boxes, at most %d in a row; %d menu answers", monkey.events(),
@@ -463,6 +484,13 @@ void MonkeyTest::randomInputLeavesAWorkingWindow()
             about->close();
         QTRY_VERIFY(!Form2::instance() && !frmAbout::instance());
 
+        QVERIFY2(monkey.filterEscapes().isEmpty(), qPrintable(monkey.filterEscapes().join(QStringLiteral(" | ")) + startNote()));
+        // The result boxes hold what the program wrote, nothing typed, pasted or composed.
+        const QRegularExpression written(QStringLiteral("^(Buffer = 0|\\d+/5 = [\\d.]+ satuan waktu)$"));
+        for (const char *name : {"HasilAWT", "HasilATT"}) {
+            const QString text = window.findChild<QLineEdit *>(QLatin1String(name))->text();
+            QVERIFY2(written.match(text).hasMatch(), qPrintable(text + startNote()));
+        }
         for (int i = 1; i <= 10; ++i) {
             auto *box = window.findChild<QLineEdit *>(QStringLiteral("Text%1").arg(i));
             QVERIFY2(box->text().size() <= 4, qPrintable(box->text() + startNote()));
