@@ -24,3 +24,11 @@ if(TARGET tst_monkey)
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QUORVEL_MONKEY_EVENTS=20000;QUORVEL_MONKEY_SECONDS=60"
     TIMEOUT 240)
 endif()
+
+# Tests whose windows save reports beside the test programs (the Save command's folder) count
+# and remove those files, so they take turns (tst_textreport, in ui/report, joins them).
+foreach(test tst_form1 tst_desktopinput tst_monkey)
+  if(TARGET ${test})
+    set_tests_properties(${test} PROPERTIES RESOURCE_LOCK report_folder)
+  endif()
+endforeach()
