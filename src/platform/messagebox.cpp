@@ -2,6 +2,8 @@
 
 #include "platform/placedmessagebox.h"
 
+#include <QPointer>
+
 namespace platform {
 
 namespace {
@@ -31,9 +33,12 @@ void showMessage(QWidget *parent, const QString &text, const QString &title, Mes
         hook()(MessageRequest{title, text, icon});
         return;
     }
-    PlacedMessageBox box(toQtIcon(icon), title, text, parent);
-    box.setObjectName(QStringLiteral("QuorvelMessageBox"));
-    box.exec();
+    // Owned by its window like every child, so it is not on the stack: should the window be
+    // deleted while the box is open, the box goes with it and nothing deletes it twice.
+    const QPointer<PlacedMessageBox> box = new PlacedMessageBox(toQtIcon(icon), title, text, parent);
+    box->setObjectName(QStringLiteral("QuorvelMessageBox"));
+    box->exec();
+    delete box.data();
 }
 
 void setMessageHook(MessageHook newHook)

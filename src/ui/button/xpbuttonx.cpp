@@ -6,6 +6,7 @@
 #include "ui/button/propertybag.h"
 #include "ui/button/xpbuttonxaccessible.h"
 
+#include <QApplication>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPalette>
@@ -200,6 +201,10 @@ XPButtonX::XPButtonX(QWidget *parent)
 XPButtonX::~XPButtonX()
 {
     m_hoverTimer->stop();
+    // QWidget's destructor gives the focus away and the application announces that; by then
+    // this is no longer an XPButtonX, so it must not hear of it.
+    if (m_watchingFocus)
+        disconnect(qApp, &QApplication::focusChanged, this, nullptr);
 }
 
 // --- properties ------------------------------------------------------------------------

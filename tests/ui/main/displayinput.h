@@ -36,15 +36,23 @@ inline void queueKey(QEvent::Type type, Qt::Key key, Qt::KeyboardModifiers modif
     });
 }
 
+// Whether input for the widget would reach it now: it still exists, and no modal window other
+// than its own blocks it.
+inline bool reachable(const QWidget *widget)
+{
+    const QWidget *modal = QApplication::activeModalWidget();
+    return widget && (!modal || widget->window() == modal);
+}
+
 // Press, release, second press (Qt's double click) and release on a widget, as a fast double
-// click queues them. Events for a widget that is gone by their turn are dropped.
+// click queues them. Events a widget could not receive by their turn are dropped.
 inline void queueDoubleClick(QWidget *widget, QPoint at)
 {
     const QPointer<QWidget> target(widget);
-    queue([target, at] { if (target) QTest::mousePress(target, Qt::LeftButton, {}, at); });
-    queue([target, at] { if (target) QTest::mouseRelease(target, Qt::LeftButton, {}, at); });
-    queue([target, at] { if (target) QTest::mouseDClick(target, Qt::LeftButton, {}, at); });
-    queue([target, at] { if (target) QTest::mouseRelease(target, Qt::LeftButton, {}, at); });
+    queue([target, at] { if (reachable(target)) QTest::mousePress(target, Qt::LeftButton, {}, at); });
+    queue([target, at] { if (reachable(target)) QTest::mouseRelease(target, Qt::LeftButton, {}, at); });
+    queue([target, at] { if (reachable(target)) QTest::mouseDClick(target, Qt::LeftButton, {}, at); });
+    queue([target, at] { if (reachable(target)) QTest::mouseRelease(target, Qt::LeftButton, {}, at); });
 }
 
 // Answers real message boxes as a keyboard user does: each box that opens is counted and closed
