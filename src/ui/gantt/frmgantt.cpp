@@ -138,7 +138,6 @@ void frmGantt::createButtons()
             continue;
         // The stored size stays; the layout places the buttons as the window is resized.
         button->setFixedSize(button->size());
-        button->setAccessibleName(button->Caption().remove(QLatin1Char('&')));
         connect(button, &XPButtonX::Click, this, click.handler);
         m_buttonOrder.append(button);
     }

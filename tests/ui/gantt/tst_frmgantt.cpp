@@ -8,6 +8,7 @@
 #include "ui/gantt/ganttchart.h"
 #include "ui/main/form1.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -148,7 +149,8 @@ private slots:
         for (const char *name : {"GanttChart", "chkCompare", "CMBSalin", "CMBSimpanGambar", "CMBClose"}) {
             auto *control = window->findChild<QWidget *>(QString::fromLatin1(name));
             QVERIFY2(control, name);
-            QVERIFY2(!control->accessibleName().isEmpty(), name);
+            QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control);
+            QVERIFY2(accessible && !accessible->text(QAccessible::Name).isEmpty(), name);
         }
         QCOMPARE(window->findChild<QCheckBox *>("chkCompare")->text(), QStringLiteral("Bandingkan FCFS dan SJF"));
         QVERIFY(!chart(window, "GanttChartOther")->isVisible());

@@ -3,6 +3,7 @@
 
 #include "shownform1.h"
 #include "ui/about/frmabout.h"
+#include "ui/gantt/frmgantt.h"
 #include "ui/report/form2.h"
 
 #include <QAccessible>
@@ -124,6 +125,21 @@ private slots:
                  QStringLiteral("Default Printer"));
         QCOMPARE(accessibleOf(print->findChild<QWidget *>(QStringLiteral("XPButtonX1")))->text(QAccessible::Name),
                  QStringLiteral("Print Now"));
+    }
+
+    void ganttWindowNamed()
+    {
+        m_form->mngantt_Click();
+        frmGantt *gantt = nullptr;
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            if (auto *window = qobject_cast<frmGantt *>(widget))
+                gantt = window;
+        }
+        QVERIFY(gantt);
+        QVERIFY(QTest::qWaitForWindowExposed(gantt));
+        QCOMPARE(firstUnnamed(accessibleOf(gantt)), QString());
+        QCOMPARE(accessibleOf(gantt->findChild<QWidget *>(QStringLiteral("CMBSimpanGambar")))->text(QAccessible::Name),
+                 QStringLiteral("Simpan Gambar"));
     }
 };
 
