@@ -1,5 +1,6 @@
 #include "ui/gantt/frmgantt.h"
 
+#include "platform/framecentring.h"
 #include "platform/messagebox.h"
 #include "ui/button/buttonform.h"
 #include "ui/button/xpbuttonx.h"
@@ -114,7 +115,6 @@ void frmGantt::createControls()
 
     m_chkCompare = new QCheckBox(toQString(kCompareCaption), this);
     m_chkCompare->setObjectName(QStringLiteral("chkCompare"));
-    m_chkCompare->setAccessibleName(toQString(kCompareCaption));
     QFont font(toQString(kFontFamily));
     font.setPointSizeF(kFontPointSize);
     m_chkCompare->setFont(font);
@@ -170,9 +170,7 @@ void frmGantt::placeOnScreen()
     const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    QRect frame = frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    move(frame.topLeft());
+    FrameCentring::centre(this, screen->availableGeometry());
 }
 
 void frmGantt::bringForward()

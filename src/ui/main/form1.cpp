@@ -50,7 +50,6 @@ constexpr char kAuthorsPage[] = "http://www.tamsira.example/quorvel/";
 constexpr char kWindowIcon[] = ":/icons/quorvel.png";
 constexpr char kButtonResource[] = ":/forms/form1.frm";
 
-
 const QString kRefusedCharacterText = QStringLiteral(" Anda tidak bisa memasukan huruf !");
 const QString kRefusedCharacterTitle = QStringLiteral("Warning");
 const QString kClickProsesNotice = QStringLiteral("Klik proses jika sudah selesai menginputkan ");
