@@ -207,7 +207,7 @@ fi
 # --- 5. fuzzing -----------------------------------------------------------------------------
 run_fuzzers() {
     local target status=0 corpus work
-    for target in fuzz_numeric fuzz_schedule; do
+    for target in fuzz_numeric fuzz_schedule fuzz_lab_csv fuzz_lab_engine; do
         corpus=$QUORVEL_ROOT/fuzz/corpus/${target#fuzz_}
         work=$SCRATCH/corpus-$target
         mkdir -p "$work"
