@@ -235,7 +235,12 @@ private:
                 const std::size_t head = m_ready.front();
                 m_ready.pop_front();
                 if (head == expired) {
-                    m_quantumUsed = 0;   // nobody else waits: it goes on
+                    // It goes on without a switch. With nobody else waiting that is a plain
+                    // continuation; when a newcomer was queued behind it (preempted first), it
+                    // was taken from the queue's head like any other handover.
+                    if (!m_ready.empty())
+                        m_out.handovers.push_back({m_now, head, lab::kNoProcess});
+                    m_quantumUsed = 0;
                     return;
                 }
                 handTo(head, lab::kNoProcess);
