@@ -25,6 +25,12 @@ QMessageBox::Icon toQtIcon(MessageIcon icon)
     return QMessageBox::NoIcon;
 }
 
+QuestionHook &questionHook()
+{
+    static QuestionHook current;
+    return current;
+}
+
 } // namespace
 
 void showMessage(QWidget *parent, const QString &text, const QString &title, MessageIcon icon)
@@ -44,6 +50,25 @@ void showMessage(QWidget *parent, const QString &text, const QString &title, Mes
 void setMessageHook(MessageHook newHook)
 {
     hook() = std::move(newHook);
+}
+
+bool askQuestion(QWidget *parent, const QString &text, const QString &title)
+{
+    if (questionHook())
+        return questionHook()(MessageRequest{title, text, MessageIcon::Exclamation});
+    const QPointer<PlacedMessageBox> box = new PlacedMessageBox(QMessageBox::Question, title, text, parent);
+    box->setObjectName(QStringLiteral("QuorvelMessageBox"));
+    box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    box->setDefaultButton(QMessageBox::No);
+    box->setEscapeButton(QMessageBox::No);
+    const int answer = box->exec();
+    delete box.data();
+    return answer == QMessageBox::Yes;
+}
+
+void setQuestionHook(QuestionHook newHook)
+{
+    questionHook() = std::move(newHook);
 }
 
 } // namespace platform

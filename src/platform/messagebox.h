@@ -25,6 +25,12 @@ void showMessage(QWidget *parent, const QString &text, const QString &title, Mes
 using MessageHook = std::function<void(const MessageRequest &)>;
 void setMessageHook(MessageHook hook);
 
+// Asks a question with Yes and No buttons (No is the default) and returns true for Yes.
+// Tests answer it themselves through the question hook; an empty function restores the box.
+bool askQuestion(QWidget *parent, const QString &text, const QString &title);
+using QuestionHook = std::function<bool(const MessageRequest &)>;
+void setQuestionHook(QuestionHook hook);
+
 // The application's title, used by every message that names no title of its own.
 inline const QString &applicationTitle()
 {
