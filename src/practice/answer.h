@@ -1,0 +1,111 @@
+#pragma once
+
+#include "lab/schedule.h"
+#include "lab/workload.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// A student's answer to an exercise, and how it is checked against the engine's solution.
+namespace practice {
+
+// One piece of the processor row as the student gave it.
+struct AnswerSegment {
+    lab::SegmentKind kind = lab::SegmentKind::Run;
+    std::size_t process = lab::kNoProcess;   // Run: the process (index into the workload)
+    lab::Time start = 0;
+    lab::Time end = 0;
+
+    bool operator==(const AnswerSegment &) const = default;
+};
+
+// Reads "P1 0-4, P2 4-7, idle 7-9, switch 9-10" (commas or semicolons or new lines between
+// pieces; names as in the workload, case-insensitive; "idle"/"kosong" and "switch"/"cs" for the
+// other kinds). On a fault: the 0-based piece and what is wrong.
+struct SegmentParseError {
+    std::size_t piece = 0;
+    enum class Kind { Empty, UnknownName, BadTimes, EndNotAfterStart } kind = Kind::Empty;
+    std::string text;   // the piece as typed
+};
+struct ParsedSegments {
+    std::vector<AnswerSegment> segments;
+    std::optional<SegmentParseError> error;
+};
+ParsedSegments parseSegments(std::string_view text, const lab::Workload &workload);
+// The inverse, in the same notation: "P1 0-4, P2 4-7, idle 7-9".
+std::string segmentsText(const std::vector<AnswerSegment> &segments, const lab::Workload &workload);
+
+// The numbers of one process as the student gave them; a missing one is not answered.
+struct AnswerNumbers {
+    std::optional<lab::Time> completion;
+    std::optional<lab::Time> turnaround;
+    std::optional<lab::Time> waiting;
+    std::optional<lab::Time> response;   // asked only for preemptive policies and round robin
+};
+
+struct Answer {
+    std::vector<AnswerSegment> segments;
+    std::vector<AnswerNumbers> processes;   // in the workload's order (missing rows: not answered)
+    std::optional<double> averageWaiting;
+    std::optional<double> averageTurnaround;
+    std::optional<double> averageResponse;
+};
+
+// Whether the response column is asked for under these settings.
+bool asksResponse(const lab::Settings &settings);
+
+enum class Mark {
+    Right,
+    Wrong,
+    FollowsFromSchedule,   // wrong, but exactly what the student's own schedule gives: one cause
+    Missing,               // not answered
+};
+
+// Which number of a process a cell holds.
+enum class Column { Completion, Turnaround, Waiting, Response };
+
+// The first place where the student's schedule leaves the solution.
+struct FirstMistake {
+    enum class Kind {
+        WrongProcess,   // at `time` the solution gives the processor to `expected`, the answer to `given`
+        WrongEnd,       // the right process, but its piece ends at `givenEnd` instead of `expectedEnd`
+        MissingIdle,    // the solution idles at `time`, the answer runs `given`
+        ExtraIdle,      // the answer idles at `time`, the solution runs `expected`
+        MissingSwitch,  // the solution has a context switch at `time` the answer leaves out
+        ExtraSwitch,    // the answer has a switch the solution does not
+        TooShort,       // the answer stops at `time`, the solution goes on
+        TooLong,        // the answer goes on after the solution's end
+    } kind = Kind::WrongProcess;
+    lab::Time time = 0;
+    std::size_t expected = lab::kNoProcess;
+    std::size_t given = lab::kNoProcess;
+    lab::Time expectedEnd = 0;
+    lab::Time givenEnd = 0;
+    // The solution's decision that settles the point, when one does (an index into
+    // solution.decisions): the decision at `time`, or for WrongEnd the one at the expected end.
+    std::optional<std::size_t> decision;
+};
+
+struct CheckResult {
+    std::vector<Mark> segments;                       // one per answer segment
+    std::vector<std::vector<Mark>> cells;             // per process: Completion, Turnaround, Waiting (, Response)
+    Mark averageWaiting = Mark::Missing;
+    Mark averageTurnaround = Mark::Missing;
+    Mark averageResponse = Mark::Missing;             // Missing also when not asked
+    int right = 0;                                    // the score: right marks ...
+    int total = 0;                                    // ... of everything asked
+    std::optional<FirstMistake> firstMistake;         // none when the schedule is right
+};
+
+// Checks an answer against the exercise's solution. A segment is right when the solution has the
+// same piece (kind, process, start and end). A number is right when it equals the solution's;
+// when it is wrong but equals what the student's own schedule gives (completion from the last
+// piece of that process, turnaround = completion - arrival, waiting = turnaround - burst,
+// response = first start - arrival; the averages from the student's own numbers), it is marked as
+// following from the schedule. Averages are compared rounded to two decimals.
+CheckResult check(const lab::Workload &workload, const lab::Schedule &solution, const Answer &answer);
+
+} // namespace practice
