@@ -363,4 +363,69 @@ inline std::string segmentsText(const lab::Workload &workload, const std::vector
     return out.str();
 }
 
+// The differences between the engine's schedule and the reference's, empty when none.
+inline std::string differencesFromReference(const lab::Workload &workload, const lab::Schedule &engine,
+                        const ReferenceRun &reference)
+{
+    std::ostringstream out;
+    if (engine.segments != reference.segments) {
+        out << "segments\n  engine:    " << segmentsText(workload, engine.segments)
+            << "\n  reference: " << segmentsText(workload, reference.segments) << '\n';
+    }
+    for (std::size_t i = 0; i < workload.size() && i < engine.processes.size(); ++i) {
+        const lab::ProcessResult &e = engine.processes[i];
+        const lab::ProcessResult &r = reference.processes[i];
+        if (e != r) {
+            out << workload[i].name << " (first start, completion, turnaround, waiting, response)"
+                << " engine " << e.firstStart << ' ' << e.completion << ' ' << e.turnaround << ' '
+                << e.waiting << ' ' << e.response << ", reference " << r.firstStart << ' '
+                << r.completion << ' ' << r.turnaround << ' ' << r.waiting << ' ' << r.response << '\n';
+        }
+    }
+    if (engine.processes.size() != workload.size())
+        out << "engine has " << engine.processes.size() << " process results\n";
+    auto number = [&out](const char *what, auto e, auto r) {
+        if (e != r)
+            out << what << ": engine " << e << ", reference " << r << '\n';
+    };
+    number("total waiting", engine.totals.waiting, reference.totals.waiting);
+    number("total turnaround", engine.totals.turnaround, reference.totals.turnaround);
+    number("total response", engine.totals.response, reference.totals.response);
+    number("total burst", engine.totalBurst, reference.totalBurst);
+    number("first arrival", engine.firstArrival, reference.firstArrival);
+    number("last completion", engine.lastCompletion, reference.lastCompletion);
+    number("idle time", engine.idleTime, reference.idleTime);
+    number("switch time", engine.switchTime, reference.switchTime);
+    number("context switches", engine.contextSwitches, reference.contextSwitches);
+    number("utilisation", engine.utilisation(), reference.utilisation);
+    number("throughput", engine.throughput(), reference.throughput);
+    const double n = double(workload.size());
+    number("average waiting", engine.averageWaiting(), double(reference.totals.waiting) / n);
+    number("average turnaround", engine.averageTurnaround(), double(reference.totals.turnaround) / n);
+    number("average response", engine.averageResponse(), double(reference.totals.response) / n);
+
+    // Every Dispatch and Preempt is a handover of the reference, in the same order.
+    std::vector<Handover> handovers;
+    for (const lab::Decision &d : engine.decisions) {
+        if (d.kind == lab::DecisionKind::Dispatch)
+            handovers.push_back({d.time, d.chosen, lab::kNoProcess});
+        else if (d.kind == lab::DecisionKind::Preempt)
+            handovers.push_back({d.time, d.chosen, d.displaced});
+    }
+    if (handovers != reference.handovers) {
+        auto text = [&workload](const std::vector<Handover> &list) {
+            std::ostringstream t;
+            for (const Handover &h : list) {
+                t << ' ' << h.time << ':' << (h.process < workload.size() ? workload[h.process].name : "?");
+                if (h.displaced != lab::kNoProcess)
+                    t << "(from " << (h.displaced < workload.size() ? workload[h.displaced].name : "?") << ')';
+            }
+            return t.str();
+        };
+        out << "handovers (Dispatch/Preempt decisions)\n  engine:   " << text(handovers)
+            << "\n  reference:" << text(reference.handovers) << '\n';
+    }
+    return out.str();
+}
+
 } // namespace labtest

@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -68,71 +67,6 @@ std::vector<lab::Settings> settingsFor(Policy policy)
     return all;
 }
 
-// The differences between the engine's schedule and the reference's, empty when none.
-std::string differences(const lab::Workload &workload, const lab::Schedule &engine,
-                        const labtest::ReferenceRun &reference)
-{
-    std::ostringstream out;
-    if (engine.segments != reference.segments) {
-        out << "segments\n  engine:    " << labtest::segmentsText(workload, engine.segments)
-            << "\n  reference: " << labtest::segmentsText(workload, reference.segments) << '\n';
-    }
-    for (std::size_t i = 0; i < workload.size() && i < engine.processes.size(); ++i) {
-        const lab::ProcessResult &e = engine.processes[i];
-        const lab::ProcessResult &r = reference.processes[i];
-        if (e != r) {
-            out << workload[i].name << " (first start, completion, turnaround, waiting, response)"
-                << " engine " << e.firstStart << ' ' << e.completion << ' ' << e.turnaround << ' '
-                << e.waiting << ' ' << e.response << ", reference " << r.firstStart << ' '
-                << r.completion << ' ' << r.turnaround << ' ' << r.waiting << ' ' << r.response << '\n';
-        }
-    }
-    if (engine.processes.size() != workload.size())
-        out << "engine has " << engine.processes.size() << " process results\n";
-    auto number = [&out](const char *what, auto e, auto r) {
-        if (e != r)
-            out << what << ": engine " << e << ", reference " << r << '\n';
-    };
-    number("total waiting", engine.totals.waiting, reference.totals.waiting);
-    number("total turnaround", engine.totals.turnaround, reference.totals.turnaround);
-    number("total response", engine.totals.response, reference.totals.response);
-    number("total burst", engine.totalBurst, reference.totalBurst);
-    number("first arrival", engine.firstArrival, reference.firstArrival);
-    number("last completion", engine.lastCompletion, reference.lastCompletion);
-    number("idle time", engine.idleTime, reference.idleTime);
-    number("switch time", engine.switchTime, reference.switchTime);
-    number("context switches", engine.contextSwitches, reference.contextSwitches);
-    number("utilisation", engine.utilisation(), reference.utilisation);
-    number("throughput", engine.throughput(), reference.throughput);
-    const double n = double(workload.size());
-    number("average waiting", engine.averageWaiting(), double(reference.totals.waiting) / n);
-    number("average turnaround", engine.averageTurnaround(), double(reference.totals.turnaround) / n);
-    number("average response", engine.averageResponse(), double(reference.totals.response) / n);
-
-    // Every Dispatch and Preempt is a handover of the reference, in the same order.
-    std::vector<labtest::Handover> handovers;
-    for (const lab::Decision &d : engine.decisions) {
-        if (d.kind == lab::DecisionKind::Dispatch)
-            handovers.push_back({d.time, d.chosen, lab::kNoProcess});
-        else if (d.kind == lab::DecisionKind::Preempt)
-            handovers.push_back({d.time, d.chosen, d.displaced});
-    }
-    if (handovers != reference.handovers) {
-        auto text = [&workload](const std::vector<labtest::Handover> &list) {
-            std::ostringstream t;
-            for (const labtest::Handover &h : list) {
-                t << ' ' << h.time << ':' << (h.process < workload.size() ? workload[h.process].name : "?");
-                if (h.displaced != lab::kNoProcess)
-                    t << "(from " << (h.displaced < workload.size() ? workload[h.displaced].name : "?") << ')';
-            }
-            return t.str();
-        };
-        out << "handovers (Dispatch/Preempt decisions)\n  engine:   " << text(handovers)
-            << "\n  reference:" << text(reference.handovers) << '\n';
-    }
-    return out.str();
-}
-
 // Runs `workloads` random workloads under every setting of the policy; reports at most a few
 // mismatches, each with the workload as solver CSV and the settings.
 void agreeOnRandomWorkloads(Policy policy, std::uint64_t seed, int workloads)
@@ -145,7 +79,7 @@ void agreeOnRandomWorkloads(Policy policy, std::uint64_t seed, int workloads)
         for (const lab::Settings &s : settings) {
             const lab::Schedule engine = lab::solve(workload, s);
             const labtest::ReferenceRun reference = labtest::referenceSolve(workload, s);
-            const std::string diff = differences(workload, engine, reference);
+            const std::string diff = labtest::differencesFromReference(workload, engine, reference);
             if (!diff.empty()) {
                 ADD_FAILURE() << "engine and reference differ for\n"
                               << labtest::describeCase(workload, s) << diff;
