@@ -24,7 +24,11 @@ struct AnswerSegment {
 
 // Reads "P1 0-4, P2 4-7, idle 7-9, switch 9-10" (commas or semicolons or new lines between
 // pieces; names as in the workload, case-insensitive; "idle"/"kosong" and "switch"/"cs" for the
-// other kinds). On a fault: the 0-based piece and what is wrong.
+// other kinds). On a fault: the 0-based piece and what is wrong. Blank lines and a separator at
+// the start, at the end or at the end of a line are nothing; an empty piece between two others on
+// one line (", ,") is the fault Empty. The times may have blanks around the hyphen, or an en dash;
+// a colon may follow the name ("P1: 0-4"). Empty text is no pieces and no fault. A switch's
+// AnswerSegment names no process (the student does not say which process it loads).
 struct SegmentParseError {
     std::size_t piece = 0;
     enum class Kind { Empty, UnknownName, BadTimes, EndNotAfterStart } kind = Kind::Empty;
@@ -79,13 +83,17 @@ struct FirstMistake {
         TooShort,       // the answer stops at `time`, the solution goes on
         TooLong,        // the answer goes on after the solution's end
     } kind = Kind::WrongProcess;
-    lab::Time time = 0;
+    lab::Time time = 0;   // the first instant where the time lines differ (for WrongEnd the
+                          // earlier of the two ends)
     std::size_t expected = lab::kNoProcess;
     std::size_t given = lab::kNoProcess;
     lab::Time expectedEnd = 0;
     lab::Time givenEnd = 0;
     // The solution's decision that settles the point, when one does (an index into
-    // solution.decisions): the decision at `time`, or for WrongEnd the one at the expected end.
+    // solution.decisions): the decision at `time` (the one choosing `expected` first; for a run
+    // loaded by a switch, the decision as the switch began), or for WrongEnd the one at the
+    // expected end; a piece that ends too early where the solution recorded the running process
+    // keeping the processor (Keep, Continue) points at that decision instead.
     std::optional<std::size_t> decision;
 };
 
@@ -95,8 +103,14 @@ struct CheckResult {
     Mark averageWaiting = Mark::Missing;
     Mark averageTurnaround = Mark::Missing;
     Mark averageResponse = Mark::Missing;             // Missing also when not asked
-    int right = 0;                                    // the score: right marks ...
-    int total = 0;                                    // ... of everything asked
+    // The score: right marks of everything asked. The schedule counts as its pieces, adjacent
+    // pieces of one process (or of idle time) taken together as the solution takes them:
+    //   total = max(answer pieces, solution pieces) + cells (3 or 4 per process) + averages (2 or 3)
+    // so a piece missing from the answer counts against it as a wrong one would; right counts the
+    // answer's pieces that match an unclaimed piece of the solution, the right cells and averages.
+    // FollowsFromSchedule and Missing marks are not right.
+    int right = 0;
+    int total = 0;
     std::optional<FirstMistake> firstMistake;         // none when the schedule is right
 };
 
@@ -105,7 +119,17 @@ struct CheckResult {
 // when it is wrong but equals what the student's own schedule gives (completion from the last
 // piece of that process, turnaround = completion - arrival, waiting = turnaround - burst,
 // response = first start - arrival; the averages from the student's own numbers), it is marked as
-// following from the schedule. Averages are compared rounded to two decimals.
+// following from the schedule. Averages are compared rounded to two decimals; a wrong average
+// follows from the schedule when it equals the average of the student's own numbers (every process
+// run in their schedule) or of the numbers they typed in that column (every row given).
+// Each answer segment is marked with its group: pieces that join (one process's adjacent runs,
+// adjacent idle pieces) are right together when, joined, they are a piece of the solution.
+// The first mistake compares the two time lines in time order (the answer's pieces sorted by start,
+// an overlapped piece cut where the next begins) and reports the first instant where they differ
+// in what the processor does or in where a piece begins; a gap in the answer where the solution
+// runs is ExtraIdle, where it idles MissingIdle, and TooShort when nothing of the answer follows.
+// A piece begun at the right time that ends at the wrong time is WrongEnd, except when the answer
+// ends it early for a switch, idle time or a gap: then ExtraSwitch, ExtraIdle (or TooShort).
 CheckResult check(const lab::Workload &workload, const lab::Schedule &solution, const Answer &answer);
 
 } // namespace practice
