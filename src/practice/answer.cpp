@@ -84,6 +84,9 @@ std::optional<SegmentParseError::Kind> readPiece(std::string_view piece, const l
     const std::size_t startDigits = digitsBefore(at);
     if (startDigits == at || at - startDigits > kMaxTimeDigits)
         return SegmentParseError::Kind::BadTimes;
+    // The start stands apart from the name ("P1 0-4", "P1: 0-4"): "P1 -4" has no start.
+    if (startDigits > 0 && !isSpace(piece[startDigits - 1]) && piece[startDigits - 1] != ':')
+        return SegmentParseError::Kind::BadTimes;
     const auto number = [](std::string_view digits) {
         lab::Time value = 0;
         for (char ch : digits)

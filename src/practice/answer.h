@@ -27,7 +27,8 @@ struct AnswerSegment {
 // other kinds). On a fault: the 0-based piece and what is wrong. Blank lines and a separator at
 // the start, at the end or at the end of a line are nothing; an empty piece between two others on
 // one line (", ,") is the fault Empty. The times may have blanks around the hyphen, or an en dash;
-// a colon may follow the name ("P1: 0-4"). Empty text is no pieces and no fault. A switch's
+// a colon may follow the name ("P1: 0-4"), and a blank or the colon must part the name from the
+// start ("P10-4" is not read as P1 from 0). Empty text is no pieces and no fault. A switch's
 // AnswerSegment names no process (the student does not say which process it loads).
 struct SegmentParseError {
     std::size_t piece = 0;
