@@ -36,7 +36,7 @@ struct SegmentParseError {
     std::string text;   // the piece as typed
 };
 struct ParsedSegments {
-    std::vector<AnswerSegment> segments;
+    std::vector<AnswerSegment> segments;   // on a fault, the pieces before it
     std::optional<SegmentParseError> error;
 };
 ParsedSegments parseSegments(std::string_view text, const lab::Workload &workload);
