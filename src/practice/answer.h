@@ -86,8 +86,8 @@ struct FirstMistake {
     } kind = Kind::WrongProcess;
     lab::Time time = 0;   // the first instant where the time lines differ (for WrongEnd the
                           // earlier of the two ends)
-    std::size_t expected = lab::kNoProcess;
-    std::size_t given = lab::kNoProcess;
+    std::size_t expected = lab::kNoProcess;   // the solution's process there (a switch: the one it loads)
+    std::size_t given = lab::kNoProcess;      // the answer's (none for idle, a switch or a gap)
     lab::Time expectedEnd = 0;
     lab::Time givenEnd = 0;
     // The solution's decision that settles the point, when one does (an index into
@@ -112,11 +112,14 @@ struct CheckResult {
     // FollowsFromSchedule and Missing marks are not right.
     int right = 0;
     int total = 0;
-    std::optional<FirstMistake> firstMistake;         // none when the schedule is right
+    // None when the schedule is right: the answer's time line is the solution's (a piece given
+    // twice over is marked wrong above but changes nothing of the time line).
+    std::optional<FirstMistake> firstMistake;
 };
 
 // Checks an answer against the exercise's solution. A segment is right when the solution has the
-// same piece (kind, process, start and end). A number is right when it equals the solution's;
+// same piece (kind, process, start and end; for a switch kind, start and end, as the answer does
+// not name the process it loads). A number is right when it equals the solution's;
 // when it is wrong but equals what the student's own schedule gives (completion from the last
 // piece of that process, turnaround = completion - arrival, waiting = turnaround - burst,
 // response = first start - arrival; the averages from the student's own numbers), it is marked as
