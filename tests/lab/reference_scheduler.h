@@ -20,11 +20,11 @@
 
 namespace labtest {
 
-// Every time the processor was handed to a process: at `time`, to `process`; `displaced` is
-// the process that lost it by preemption (kNoProcess when the processor was free or a
-// round-robin quantum ran out).
+// The outline of one decision: when, of what kind, the process given the processor (Dispatch,
+// Preempt, Continue; none for Keep) and the running process it concerns (Preempt, Keep).
 struct Handover {
     lab::Time time = 0;
+    lab::DecisionKind kind = lab::DecisionKind::Dispatch;
     std::size_t process = lab::kNoProcess;
     std::size_t displaced = lab::kNoProcess;
 
@@ -139,8 +139,8 @@ private:
     }
 
     // Every process that has arrived by now and is not yet in joins the ready set, in arrival
-    // then list order (for round robin: at the tail of the queue in that order).
-    void admitArrivals()
+    // then list order (for round robin: at the tail of the queue in that order). Returns them.
+    std::vector<std::size_t> admitArrivals()
     {
         std::vector<std::size_t> newcomers;
         for (std::size_t i = 0; i < m_work.size(); ++i) {
@@ -154,6 +154,7 @@ private:
             m_admitted[i] = true;
             m_ready.push_back(i);
         }
+        return newcomers;
     }
 
     // The ready process the policy picks (round robin: the head of the queue), still in the set.
@@ -177,7 +178,8 @@ private:
     // The processor goes to `process`: through a switch when another process had it last.
     void handTo(std::size_t process, std::size_t displaced)
     {
-        m_out.handovers.push_back({m_now, process, displaced});
+        const auto kind = displaced == lab::kNoProcess ? lab::DecisionKind::Dispatch : lab::DecisionKind::Preempt;
+        m_out.handovers.push_back({m_now, kind, process, displaced});
         if (m_lastOnProcessor != lab::kNoProcess && m_lastOnProcessor != process) {
             ++m_out.contextSwitches;
             ++m_switchNumber;
@@ -193,6 +195,28 @@ private:
         m_quantumUsed = 0;
     }
 
+    // Newcomers arrived while `running` holds the processor (or at the end of the switch that
+    // loaded it). Under SRTF and preemptive priority a strictly better one takes over; one that
+    // is only as good leaves the processor to the running process.
+    void challenge(std::size_t running, const std::vector<std::size_t> &newcomers)
+    {
+        if (!preemptsByKey() || newcomers.empty())
+            return;
+        const std::size_t best = bestReady();
+        if (compareKeys(best, running) < 0) {
+            removeReady(best);
+            m_ready.push_back(running);
+            handTo(best, running);
+            return;
+        }
+        for (std::size_t newcomer : newcomers) {
+            if (compareKeys(newcomer, running) == 0) {
+                m_out.handovers.push_back({m_now, lab::DecisionKind::Keep, lab::kNoProcess, running});
+                return;
+            }
+        }
+    }
+
     void settleInstant()
     {
         if (m_loading != lab::kNoProcess) {
@@ -204,15 +228,7 @@ private:
             m_running = loaded;
             m_lastOnProcessor = loaded;
             m_quantumUsed = 0;
-            admitArrivals();
-            if (preemptsByKey() && !m_ready.empty()) {
-                const std::size_t best = bestReady();
-                if (compareKeys(best, loaded) < 0) {
-                    removeReady(best);
-                    m_ready.push_back(loaded);
-                    handTo(best, loaded);
-                }
-            }
+            challenge(loaded, admitArrivals());
             return;
         }
 
@@ -238,24 +254,16 @@ private:
                     // It goes on without a switch. With nobody else waiting that is a plain
                     // continuation; when a newcomer was queued behind it (preempted first), it
                     // was taken from the queue's head like any other handover.
-                    if (!m_ready.empty())
-                        m_out.handovers.push_back({m_now, head, lab::kNoProcess});
+                    m_out.handovers.push_back({m_now, m_ready.empty() ? lab::DecisionKind::Continue
+                                                                      : lab::DecisionKind::Dispatch,
+                                               head, lab::kNoProcess});
                     m_quantumUsed = 0;
                     return;
                 }
                 handTo(head, lab::kNoProcess);
                 return;
             }
-            admitArrivals();
-            if (preemptsByKey() && !m_ready.empty()) {
-                const std::size_t best = bestReady();
-                if (compareKeys(best, m_running) < 0) {
-                    const std::size_t displaced = m_running;
-                    removeReady(best);
-                    m_ready.push_back(displaced);
-                    handTo(best, displaced);
-                }
-            }
+            challenge(m_running, admitArrivals());
             return;
         }
 
@@ -404,25 +412,36 @@ inline std::string differencesFromReference(const lab::Workload &workload, const
     number("average turnaround", engine.averageTurnaround(), double(reference.totals.turnaround) / n);
     number("average response", engine.averageResponse(), double(reference.totals.response) / n);
 
-    // Every Dispatch and Preempt is a handover of the reference, in the same order.
+    // The decisions, outlined, are the reference's in the same order.
     std::vector<Handover> handovers;
     for (const lab::Decision &d : engine.decisions) {
-        if (d.kind == lab::DecisionKind::Dispatch)
-            handovers.push_back({d.time, d.chosen, lab::kNoProcess});
-        else if (d.kind == lab::DecisionKind::Preempt)
-            handovers.push_back({d.time, d.chosen, d.displaced});
+        switch (d.kind) {
+        case lab::DecisionKind::Dispatch:
+        case lab::DecisionKind::Continue:
+            handovers.push_back({d.time, d.kind, d.chosen, lab::kNoProcess});
+            break;
+        case lab::DecisionKind::Preempt:
+            handovers.push_back({d.time, d.kind, d.chosen, d.displaced});
+            break;
+        case lab::DecisionKind::Keep:
+            handovers.push_back({d.time, d.kind, lab::kNoProcess, d.displaced});
+            break;
+        }
     }
     if (handovers != reference.handovers) {
         auto text = [&workload](const std::vector<Handover> &list) {
             std::ostringstream t;
+            const char *kinds[] = {"dispatch", "preempt", "keep", "continue"};
             for (const Handover &h : list) {
-                t << ' ' << h.time << ':' << (h.process < workload.size() ? workload[h.process].name : "?");
+                t << ' ' << h.time << ':' << kinds[int(h.kind)];
+                if (h.process != lab::kNoProcess)
+                    t << ' ' << (h.process < workload.size() ? workload[h.process].name : "?");
                 if (h.displaced != lab::kNoProcess)
-                    t << "(from " << (h.displaced < workload.size() ? workload[h.displaced].name : "?") << ')';
+                    t << " (running " << (h.displaced < workload.size() ? workload[h.displaced].name : "?") << ')';
             }
             return t.str();
         };
-        out << "handovers (Dispatch/Preempt decisions)\n  engine:   " << text(handovers)
+        out << "decisions\n  engine:   " << text(handovers)
             << "\n  reference:" << text(reference.handovers) << '\n';
     }
     return out.str();

@@ -1,6 +1,6 @@
 // The engine against the unit-by-unit reference scheduler: thousands of small random
 // workloads (ties, idle gaps, priorities) under every policy and every setting must give the
-// same time line, the same numbers per process, totals, figures and handovers.
+// same time line, the same numbers per process, totals, figures and decisions.
 #include "lab/random.h"
 #include "lab/schedule.h"
 #include "reference_scheduler.h"
@@ -130,8 +130,11 @@ TEST(ReferenceScheduler, SecondSwitchForABetterNewcomer)
               "P1 0-3, switch>P2 3-5, switch>P3 5-7, P3 7-8, switch>P2 8-10, P2 10-15");
     EXPECT_EQ(run.contextSwitches, 3u);
     EXPECT_EQ(run.processes[2].waiting, 3);
-    const std::vector<labtest::Handover> expected{{0, 0, lab::kNoProcess}, {3, 1, lab::kNoProcess},
-                                                  {5, 2, 1}, {8, 1, lab::kNoProcess}};
+    using lab::DecisionKind;
+    const std::vector<labtest::Handover> expected{{0, DecisionKind::Dispatch, 0, lab::kNoProcess},
+                                                  {3, DecisionKind::Dispatch, 1, lab::kNoProcess},
+                                                  {5, DecisionKind::Preempt, 2, 1},
+                                                  {8, DecisionKind::Dispatch, 1, lab::kNoProcess}};
     EXPECT_EQ(run.handovers, expected);
 }
 
