@@ -1,0 +1,305 @@
+#include "ui/practice/worksheetdialog.h"
+
+#include "platform/messagebox.h"
+#include "ui/button/xpbuttonx.h"
+#include "ui/main/form1layout.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+const QString kIconResource = QStringLiteral(":/icons/quorvel.png");
+constexpr int kMargin = 10;
+constexpr int kSpacing = 6;
+constexpr int kButtonMinimumWidth = 75;
+constexpr int kButtonPadding = 24;
+constexpr int kButtonMinimumHeight = 25;
+constexpr int kDefaultVariants = 30;
+constexpr int kRandomPolicy = -1;   // the policy combo's "Acak"
+
+// The caption without its mnemonic marker, as a screen reader names the button.
+QString plainCaption(QString caption)
+{
+    caption.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    caption.remove(QLatin1Char('&'));
+    caption.replace(QStringLiteral("\x01"), QStringLiteral("&"));
+    return caption;
+}
+
+QString documentsFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return documents.isEmpty() ? QDir::homePath() : documents;
+}
+
+QString askFolder(QWidget *parent, const QString &suggested)
+{
+    return QFileDialog::getExistingDirectory(parent, WorksheetDialog::tr("Folder untuk Lembar Kerja"), suggested);
+}
+
+} // namespace
+
+WorksheetDialog::WorksheetDialog(QWidget *parent)
+    : QDialog(parent),
+      m_folderQuestion(askFolder),
+      m_lastFolder(documentsFolder())
+{
+    setObjectName(QStringLiteral("WorksheetDialog"));
+    setWindowTitle(tr("Cetak Lembar Kerja"));
+    setAccessibleName(windowTitle());
+    setWindowIcon(QIcon(kIconResource));
+    QPalette windowPalette = palette();
+    windowPalette.setColor(QPalette::Window, formunits::toQColor(form1layout::kWindowBlue));
+    setPalette(windowPalette);
+    setAutoFillBackground(true);
+    createControls();
+    layOutControls();
+}
+
+WorksheetDialog::~WorksheetDialog() = default;
+
+XPButtonX *WorksheetDialog::createButton(const QString &caption, const QString &objectName, const QString &toolTip)
+{
+    auto *button = new XPButtonX(this);
+    button->setObjectName(objectName);
+    button->setFontProperty(font());
+    button->setCaption(caption);
+    button->setToolTip(toolTip);
+    button->setAccessibleName(plainCaption(caption));
+    const QFontMetrics metrics(font());
+    const int width = std::max(kButtonMinimumWidth, metrics.horizontalAdvance(plainCaption(caption)) + kButtonPadding);
+    const int height = std::max(kButtonMinimumHeight, metrics.height() + 10);
+    button->setFixedSize(width, height);
+    return button;
+}
+
+void WorksheetDialog::createControls()
+{
+    m_class = new QLineEdit(this);
+    m_class->setObjectName(QStringLiteral("worksheetClass"));
+    m_class->setAccessibleName(tr("Kode kelas"));
+    m_class->setToolTip(tr("Huruf dan angka saja, misalnya TI2A; kode kelas dan nomor varian menentukan kode soal"));
+    m_class->setMaxLength(worksheet::kMaxClassCodeLength);
+    m_class->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[A-Za-z0-9]{0,%1}").arg(worksheet::kMaxClassCodeLength)), m_class));
+
+    m_variants = new QSpinBox(this);
+    m_variants->setObjectName(QStringLiteral("worksheetVariants"));
+    m_variants->setAccessibleName(tr("Jumlah varian"));
+    m_variants->setRange(worksheet::kMinVariants, worksheet::kMaxVariants);
+    m_variants->setValue(kDefaultVariants);
+
+    m_policy = new QComboBox(this);
+    m_policy->setObjectName(QStringLiteral("worksheetPolicy"));
+    m_policy->setAccessibleName(tr("Algoritma"));
+    for (const lab::Policy policy : lab::kAllPolicies) {
+        const std::string_view name = lab::policyName(policy);
+        m_policy->addItem(QString::fromUtf8(name.data(), qsizetype(name.size())), static_cast<int>(policy));
+    }
+    //: The policy choice that lets every variant draw its own policy.
+    m_policy->addItem(tr("Acak"), kRandomPolicy);
+    m_policy->setCurrentIndex(m_policy->count() - 1);
+
+    m_processes = new QSpinBox(this);
+    m_processes->setObjectName(QStringLiteral("worksheetProcesses"));
+    m_processes->setAccessibleName(tr("Jumlah proses"));
+    m_processes->setRange(practice::kMinProcesses, practice::kMaxProcesses);
+    m_processes->setValue(worksheet::kDefaultProcesses);
+
+    m_level = new QComboBox(this);
+    m_level->setObjectName(QStringLiteral("worksheetLevel"));
+    m_level->setAccessibleName(tr("Tingkat"));
+    m_level->addItem(tr("Dasar"), static_cast<int>(practice::Level::Basic));
+    m_level->addItem(tr("Menengah"), static_cast<int>(practice::Level::Intermediate));
+    m_level->addItem(tr("Lanjut"), static_cast<int>(practice::Level::Advanced));
+
+    m_destination = new QComboBox(this);
+    m_destination->setObjectName(QStringLiteral("worksheetDestination"));
+    m_destination->setAccessibleName(tr("Tujuan"));
+    //: Destination: two PDF files, the worksheets and the answer key, in a folder.
+    m_destination->addItem(tr("PDF"), static_cast<int>(Destination::Pdf));
+    //: Destination: the worksheets on the default printer.
+    m_destination->addItem(tr("Printer"), static_cast<int>(Destination::Printer));
+
+    m_ok = createButton(tr("&Buat"), QStringLiteral("worksheetOk"),
+                       tr("Membuat lembar kerja dan kunci jawaban (Enter)"));
+    m_cancel = createButton(tr("Ba&tal"), QStringLiteral("worksheetCancel"), tr("Menutup tanpa membuat apa pun (Escape)"));
+    connect(m_ok, &XPButtonX::Click, this, &WorksheetDialog::make);
+    connect(m_cancel, &XPButtonX::Click, this, &QDialog::reject);
+}
+
+void WorksheetDialog::layOutControls()
+{
+    auto *window = new QVBoxLayout(this);
+    window->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
+    window->setSpacing(kSpacing);
+
+    auto *form = new QFormLayout;
+    form->setSpacing(kSpacing);
+    const auto addRow = [&](const QString &label, QWidget *field) {
+        auto *caption = new QLabel(label, this);
+        caption->setBuddy(field);
+        form->addRow(caption, field);
+    };
+    addRow(tr("&Kode kelas:"), m_class);
+    addRow(tr("Jumlah &varian:"), m_variants);
+    addRow(tr("&Algoritma:"), m_policy);
+    addRow(tr("Jumlah &proses:"), m_processes);
+    addRow(tr("T&ingkat:"), m_level);
+    addRow(tr("T&ujuan:"), m_destination);
+    window->addLayout(form);
+
+    auto *note = new QLabel(tr("PDF: lembar kerja dan kunci jawaban disimpan sebagai dua file di folder yang dipilih. "
+                               "Printer: lembar kerja dicetak di printer default."),
+                            this);
+    note->setObjectName(QStringLiteral("worksheetNote"));
+    note->setWordWrap(true);
+    window->addWidget(note);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->setSpacing(kSpacing);
+    buttons->addStretch(1);
+    buttons->addWidget(m_ok);
+    buttons->addWidget(m_cancel);
+    window->addLayout(buttons);
+
+    QWidget *order[] = {m_class, m_variants, m_policy, m_processes, m_level, m_destination, m_ok, m_cancel};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    m_class->setFocus();
+}
+
+void WorksheetDialog::setFolderQuestion(FolderQuestion question)
+{
+    m_folderQuestion = question ? std::move(question) : FolderQuestion(askFolder);
+}
+
+void WorksheetDialog::setChoices(std::optional<lab::Policy> policy, int processes, practice::Level level)
+{
+    const int policyIndex = m_policy->findData(policy ? static_cast<int>(*policy) : kRandomPolicy);
+    if (policyIndex >= 0)
+        m_policy->setCurrentIndex(policyIndex);
+    m_processes->setValue(processes);
+    const int levelIndex = m_level->findData(static_cast<int>(level));
+    if (levelIndex >= 0)
+        m_level->setCurrentIndex(levelIndex);
+}
+
+worksheet::ClassSpec WorksheetDialog::classSpec() const
+{
+    worksheet::ClassSpec spec;
+    spec.classCode = m_class->text().trimmed().toStdString();
+    spec.variants = m_variants->value();
+    const int policy = m_policy->currentData().toInt();
+    if (policy != kRandomPolicy)
+        spec.policy = static_cast<lab::Policy>(policy);
+    spec.processes = m_processes->value();
+    spec.level = static_cast<practice::Level>(m_level->currentData().toInt());
+    return spec;
+}
+
+WorksheetDialog::Destination WorksheetDialog::destination() const
+{
+    return static_cast<Destination>(m_destination->currentData().toInt());
+}
+
+void WorksheetDialog::keyPressEvent(QKeyEvent *event)
+{
+    // Enter makes the worksheets from any field, as a default button would.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && event->modifiers() == Qt::NoModifier) {
+        make();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void WorksheetDialog::showMessage(const QString &text, bool problem)
+{
+    platform::showMessage(this, text, platform::applicationTitle(),
+                          problem ? platform::MessageIcon::Exclamation : platform::MessageIcon::Information);
+}
+
+void WorksheetDialog::make()
+{
+    const worksheet::ClassSpec spec = classSpec();
+    if (const std::optional<QString> problem = worksheet::classProblem(spec)) {
+        showMessage(*problem, true);
+        m_class->setFocus();
+        m_class->selectAll();
+        return;
+    }
+
+    std::vector<practice::Exercise> exercises;
+    {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        exercises = worksheet::variants(spec);
+        QApplication::restoreOverrideCursor();
+    }
+    const bool done = destination() == Destination::Pdf ? makePdf(spec, exercises) : makePrint(spec, exercises);
+    if (done)
+        accept();
+}
+
+bool WorksheetDialog::makePdf(const worksheet::ClassSpec &spec, const std::vector<practice::Exercise> &exercises)
+{
+    const QString folder = m_folderQuestion(this, m_lastFolder);
+    if (folder.isEmpty())
+        return false;
+    m_lastFolder = folder;
+
+    QString error;
+    worksheet::ClassFiles files;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool written = worksheet::writeClass(folder, spec, exercises, &files, &error);
+    QApplication::restoreOverrideCursor();
+    if (!written) {
+        //: %1 says what went wrong.
+        showMessage(tr("Lembar kerja tidak dapat disimpan. %1").arg(error), true);
+        return false;
+    }
+    m_files = files;
+    //: %1 is how many variants, %2 the worksheets' file, %3 the answer key's file.
+    showMessage(tr("%1 lembar kerja tersimpan di %2 dan kunci jawabannya di %3.")
+                    .arg(exercises.size())
+                    .arg(QDir::toNativeSeparators(files.worksheets), QDir::toNativeSeparators(files.answerKey)),
+                false);
+    return true;
+}
+
+bool WorksheetDialog::makePrint(const worksheet::ClassSpec &spec, const std::vector<practice::Exercise> &exercises)
+{
+    const QString classCode = QString::fromStdString(spec.classCode);
+    QString error;
+    worksheet::PrintJob job;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool printed = worksheet::printWorksheets(worksheet::sheets(exercises, classCode), &job, &error);
+    QApplication::restoreOverrideCursor();
+    if (!printed) {
+        //: %1 says what went wrong.
+        showMessage(tr("Lembar kerja tidak dapat dicetak. %1").arg(error), true);
+        return false;
+    }
+    m_job = job;
+    //: %1 is how many worksheets, %2 the class, %3 the printer's queue, %4 the job's number.
+    showMessage(tr("%1 lembar kerja kelas %2 dikirim ke printer %3 (pekerjaan %4).")
+                    .arg(exercises.size())
+                    .arg(classCode, job.queue)
+                    .arg(job.job),
+                false);
+    return true;
+}
