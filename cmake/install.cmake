@@ -11,7 +11,7 @@ set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
 set(QUORVEL_PACKAGING_DIR ${PROJECT_SOURCE_DIR}/packaging)
 set(QUORVEL_ICON_DIR ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
 
-install(TARGETS quorvel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS quorvel quorvel-solve RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${QUORVEL_PACKAGING_DIR}/quorvel.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${QUORVEL_PACKAGING_DIR}/example.tamsira.quorvel.metainfo.xml
@@ -32,7 +32,7 @@ endforeach()
 # and no name or time stamp in the gzip header, so that two builds give the same bytes.
 set(QUORVEL_COMPRESSED_DIR ${PROJECT_BINARY_DIR}/packaging)
 set(QUORVEL_COMPRESSED)
-foreach(name quorvel.1 changelog.Debian)
+foreach(name quorvel.1 quorvel-solve.1 changelog.Debian)
   set(out ${QUORVEL_COMPRESSED_DIR}/${name}.gz)
   add_custom_command(OUTPUT ${out}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${QUORVEL_COMPRESSED_DIR}
@@ -43,7 +43,8 @@ foreach(name quorvel.1 changelog.Debian)
 endforeach()
 add_custom_target(quorvel_compressed_docs ALL DEPENDS ${QUORVEL_COMPRESSED})
 
-install(FILES ${QUORVEL_COMPRESSED_DIR}/quorvel.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${QUORVEL_COMPRESSED_DIR}/quorvel.1.gz ${QUORVEL_COMPRESSED_DIR}/quorvel-solve.1.gz
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${QUORVEL_PACKAGING_DIR}/copyright ${QUORVEL_COMPRESSED_DIR}/changelog.Debian.gz
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quorvel)
 install(FILES ${QUORVEL_PACKAGING_DIR}/lintian-overrides

@@ -129,7 +129,8 @@ check_install() {
     cmake --install build-tests --prefix "$prefix" || return 1
     for f in bin/quorvel share/applications/quorvel.desktop \
              share/icons/hicolor/128x128/apps/quorvel.png share/icons/hicolor/scalable/apps/quorvel.svg \
-             share/metainfo/example.tamsira.quorvel.metainfo.xml share/man/man1/quorvel.1.gz; do
+             share/metainfo/example.tamsira.quorvel.metainfo.xml share/man/man1/quorvel.1.gz \
+             bin/quorvel-solve share/man/man1/quorvel-solve.1.gz; do
         [[ -s $prefix/$f ]] || { echo "install: $f missing" >&2; return 1; }
     done
     [[ -x $prefix/bin/quorvel ]] || { echo "install: bin/quorvel is not executable" >&2; return 1; }
