@@ -1,15 +1,16 @@
 #include "ui/gantt/ganttchart.h"
 
-#include "engine/numeric.h"
-#include "engine/processset.h"
+#include "engine/timeline.h"
 #include "ui/gantt/ganttlayout.h"
+#include "ui/gantt/timelinechart.h"
 
 #include <QFontMetrics>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPainterPath>
 
 #include <algorithm>
-#include <set>
+#include <cmath>
 
 namespace gantt {
 
@@ -19,101 +20,34 @@ using namespace ganttlayout;
 using formunits::toQColor;
 using formunits::toQString;
 
-QFont chartFont(bool bold)
-{
-    QFont font(toQString(kFontFamily));
-    font.setPointSizeF(kFontPointSize);
-    font.setBold(bold);
-    return font;
-}
-
-QColor processColor(int index)
-{
-    return toQColor(kProcessColors.at(static_cast<std::size_t>(index)));
-}
-
-QString processName(int index)
-{
-    return QStringLiteral("P%1").arg(index + 1);
-}
-
-QString timeText(double time)
-{
-    return QString::fromStdString(engine::numeric::format(time));
-}
-
-// True when the model runs the process before it has arrived.
-bool runsBeforeArrival(const engine::TimelineBar &bar, const std::array<double, 5> &arrival)
-{
-    return arrival.at(static_cast<std::size_t>(bar.index)) > bar.start;
-}
-
-int legendLines(const engine::Timeline &timeline, const std::optional<std::array<double, 5>> &arrival)
-{
-    if (!arrival)
-        return 1;
-    const bool early = std::any_of(timeline.bars.begin(), timeline.bars.end(),
-                                   [&](const engine::TimelineBar &bar) {
-                                       return runsBeforeArrival(bar, *arrival);
-                                   });
-    return early ? 2 : 1;
-}
-
-int chartHeight(int legendLineCount)
-{
-    return kMargin + kTitleHeight + kProcessorRowHeight + kRowGap + 5 * kLaneHeight + kRowGap
-        + kTickLength + kTickLabelRows * kTickLabelHeight + kRowGap
-        + legendLineCount * kLegendLineHeight + kMargin;
-}
-
-// One paint of a chart, step by step from the top down.
+// One paint of a chart, step by step from the top down, from the rectangles of its layout.
 class ChartPainter {
 public:
-    ChartPainter(QPainter &painter, const QSize &size, const QString &title,
-                 const engine::Timeline &timeline, const std::array<double, 5> *arrival)
-        : m_painter(painter), m_size(size), m_title(title), m_timeline(timeline),
-          m_arrival(arrival)
+    ChartPainter(QPainter &painter, const ChartData &data, const ChartLayout &layout, const QRectF &exposed)
+        : m_painter(painter), m_data(data), m_layout(layout),
+          m_exposed(exposed.isValid() ? exposed : QRectF(QPointF(0, 0), QSizeF(layout.size())))
     {
-        m_plotLeft = kMargin + kRowLabelWidth;
-        m_plotWidth = std::max(1.0, size.width() - m_plotLeft - kMargin - kArrivalMarkerSize);
-        m_span = std::max(1.0, timeline.end());
-        if (arrival) {
-            for (double time : *arrival)
-                m_span = std::max(m_span, time);
-        }
-        m_processorTop = kMargin + kTitleHeight;
-        m_laneTop = m_processorTop + kProcessorRowHeight + kRowGap;
-        m_axisY = m_laneTop + 5 * kLaneHeight + kRowGap;
-        m_legendTop = m_axisY + kTickLength + kTickLabelRows * kTickLabelHeight + kRowGap;
     }
 
     void paint()
     {
         fillBackground();
         drawTitle();
-        if (!m_arrival) {
+        if (m_layout.nothingScheduled()) {
             drawNothingScheduled();
             return;
         }
-        drawRowLabels();
         drawProcessorRow();
         drawLanes();
         drawAxis();
         drawLegend();
+        drawMarkedTime();
     }
 
 private:
-    double x(double time) const { return m_plotLeft + time / m_span * m_plotWidth; }
-
-    QRectF span(double from, double to, double top, double height) const
-    {
-        // A process of burst 0 still shows as a hairline.
-        return QRectF(x(from), top, std::max(1.0, x(to) - x(from)), height);
-    }
-
     void fillBackground()
     {
-        const QRectF area(QPointF(0, 0), QSizeF(m_size));
+        const QRectF area(QPointF(0, 0), QSizeF(m_layout.size()));
         m_painter.fillRect(area, toQColor(kChartBackground));
         m_painter.setPen(toQColor(kChartFrame));
         m_painter.drawRect(area.adjusted(0.5, 0.5, -0.5, -0.5));
@@ -123,75 +57,98 @@ private:
     {
         m_painter.setFont(chartFont(true));
         m_painter.setPen(toQColor(kInk));
-        m_painter.drawText(QRectF(kMargin, kMargin, m_size.width() - 2 * kMargin, kTitleHeight),
-                           Qt::AlignLeft | Qt::AlignTop, m_title);
+        const QStringList &lines = m_layout.titleLines();
+        for (int i = 0; i < lines.size(); ++i)
+            m_painter.drawText(m_layout.titleLineRect(i), Qt::AlignLeft | Qt::AlignTop, lines.at(i));
     }
 
     void drawNothingScheduled()
     {
         m_painter.setFont(chartFont(false));
         m_painter.setPen(toQColor(kAxis));
-        m_painter.drawText(QRectF(QPointF(0, 0), QSizeF(m_size)), Qt::AlignCenter,
+        m_painter.drawText(QRectF(QPointF(0, 0), QSizeF(m_layout.size())), Qt::AlignCenter,
                            toQString(kNothingScheduled));
     }
 
-    void drawRowLabels()
+    double arrivalOf(int lane) const
     {
-        m_painter.setFont(chartFont(false));
-        m_painter.setPen(toQColor(kInk));
-        m_painter.drawText(QRectF(kMargin, m_processorTop, kRowLabelWidth, kProcessorRowHeight),
-                           Qt::AlignLeft | Qt::AlignVCenter, toQString(kProcessorRowLabel));
-        for (int i = 0; i < 5; ++i) {
-            const double top = m_laneTop + i * kLaneHeight;
-            m_painter.setPen(toQColor(kLaneGuide));
-            m_painter.drawLine(QPointF(m_plotLeft, top + kLaneHeight / 2.0),
-                               QPointF(m_plotLeft + m_plotWidth, top + kLaneHeight / 2.0));
-            m_painter.setPen(toQColor(kInk));
-            m_painter.drawText(QRectF(kMargin, top, kRowLabelWidth, kLaneHeight),
-                               Qt::AlignLeft | Qt::AlignVCenter, processName(i));
-        }
+        return lane >= 0 && static_cast<std::size_t>(lane) < m_data.lanes.size()
+            ? m_data.lanes[static_cast<std::size_t>(lane)].arrival
+            : 0;
     }
 
-    // A running span in the process's colour, its part before the arrival hatched.
-    void drawRunningSpan(const engine::TimelineBar &bar, double top, double height)
+    QRectF sliceOf(const QRectF &bar, double from, double to) const
     {
-        const QRectF whole = span(bar.start, bar.finish, top, height);
+        const double left = std::max(bar.left(), m_layout.x(from));
+        const double right = std::min(bar.right(), m_layout.x(to));
+        return QRectF(left, bar.top(), std::max(1.0, right - left), bar.height());
+    }
+
+    // A running span in its lane's colour, its part before the arrival hatched.
+    void drawRunning(const QRectF &bar, int lane, double start, double end)
+    {
         m_painter.setPen(toQColor(kAxis));
-        m_painter.setBrush(processColor(bar.index));
-        m_painter.drawRect(whole);
-        if (runsBeforeArrival(bar, *m_arrival)) {
-            const double arrival = std::min(m_arrival->at(static_cast<std::size_t>(bar.index)), bar.finish);
+        m_painter.setBrush(laneColor(lane));
+        m_painter.drawRect(bar);
+        const double arrival = arrivalOf(lane);
+        if (arrival > start) {
             m_painter.setPen(Qt::NoPen);
             m_painter.setBrush(QBrush(toQColor(kHatch), Qt::BDiagPattern));
-            m_painter.drawRect(span(bar.start, arrival, top, height));
+            m_painter.drawRect(sliceOf(bar, start, std::min(arrival, end)));
         }
+        m_painter.setBrush(Qt::NoBrush);
+    }
+
+    void drawPattern(const QRectF &bar, const QColor &fill, const QColor &lines, Qt::BrushStyle style)
+    {
+        m_painter.setPen(toQColor(kAxis));
+        m_painter.setBrush(fill);
+        m_painter.drawRect(bar);
+        m_painter.setPen(Qt::NoPen);
+        m_painter.setBrush(QBrush(lines, style));
+        m_painter.drawRect(bar.adjusted(0.5, 0.5, -0.5, -0.5));
         m_painter.setBrush(Qt::NoBrush);
     }
 
     void drawProcessorRow()
     {
-        const double top = m_processorTop + (kProcessorRowHeight - kProcessorBarHeight) / 2.0;
         m_painter.setFont(chartFont(false));
-        for (const engine::TimelineBar &bar : m_timeline.bars) {
-            drawRunningSpan(bar, top, kProcessorBarHeight);
-            const QRectF box = span(bar.start, bar.finish, top, kProcessorBarHeight);
-            const QString name = processName(bar.index);
-            if (QFontMetricsF(m_painter.font()).horizontalAdvance(name) + kBarLabelPadding <= box.width()) {
-                m_painter.setPen(toQColor(kInk));
-                m_painter.drawText(box, Qt::AlignCenter, name);
+        m_painter.setPen(toQColor(kInk));
+        m_painter.drawText(m_layout.processorLabelRect(), Qt::AlignLeft | Qt::AlignVCenter,
+                           toQString(kProcessorRowLabel));
+        const auto &boxes = m_layout.processorBoxes();
+        for (std::size_t i = 0; i < boxes.size(); ++i) {
+            const ProcessorBox &box = boxes[i];
+            if (box.rect.right() < m_exposed.left() || box.rect.left() > m_exposed.right())
+                continue;
+            const ProcessorPiece &piece = m_data.processor[i];
+            QColor background;
+            QColor ink = toQColor(kInk);
+            switch (piece.kind) {
+            case PieceKind::Run:
+                drawRunning(box.rect, piece.lane, piece.start, piece.end);
+                background = laneColor(piece.lane);
+                break;
+            case PieceKind::Idle:
+                background = toQColor(kIdleFill);
+                drawPattern(box.rect, background, toQColor(kIdleHatch), Qt::BDiagPattern);
+                break;
+            case PieceKind::Switch:
+                background = toQColor(kSwitchFill);
+                ink = toQColor(kSwitchInk);
+                drawPattern(box.rect, background, toQColor(kSwitchStripe), Qt::VerPattern);
+                break;
+            }
+            if (box.caption.shown) {
+                // On a solid background, so that hatching never crosses the caption.
+                m_painter.fillRect(box.caption.rect, background);
+                m_painter.setPen(ink);
+                m_painter.drawText(box.caption.rect, Qt::AlignCenter, box.caption.text);
             }
         }
     }
 
-    // A triangle pointing down at the arrival time; its tip reaches into the lane's bar.
-    void drawArrivalMarker(double time, double laneTop)
-    {
-        const double tip = laneTop + (kLaneHeight - kLaneBarHeight) / 2.0 + kArrivalMarkerReach;
-        const double half = kArrivalMarkerSize / 2.0;
-        drawDownTriangle(QRectF(x(time) - half, tip - kArrivalMarkerSize, kArrivalMarkerSize,
-                                kArrivalMarkerSize));
-    }
-
+    // A triangle pointing down; its tip reaches into the lane's bar.
     void drawDownTriangle(const QRectF &box)
     {
         QPainterPath marker;
@@ -204,119 +161,121 @@ private:
 
     void drawLanes()
     {
-        for (int i = 0; i < 5; ++i) {
-            const double laneTop = m_laneTop + i * kLaneHeight;
-            const double arrival = m_arrival->at(static_cast<std::size_t>(i));
-            const auto bar = std::find_if(m_timeline.bars.begin(), m_timeline.bars.end(),
-                                          [i](const engine::TimelineBar &b) { return b.index == i; });
-            if (bar != m_timeline.bars.end()) {
-                if (arrival < bar->start) {
-                    QColor waiting = processColor(i);
-                    waiting.setAlpha(kWaitingAlpha);
-                    m_painter.fillRect(span(arrival, bar->start,
-                                            laneTop + (kLaneHeight - kWaitingSpanHeight) / 2.0,
-                                            kWaitingSpanHeight),
-                                       waiting);
-                }
-                drawRunningSpan(*bar, laneTop + (kLaneHeight - kLaneBarHeight) / 2.0, kLaneBarHeight);
+        const auto [first, last] = m_layout.lanesBetween(m_exposed.top(), m_exposed.bottom());
+        m_painter.setFont(chartFont(false));
+        for (int lane = first; lane < last; ++lane) {
+            const ChartLane &data = m_data.lanes[static_cast<std::size_t>(lane)];
+            const QRectF row = m_layout.laneRow(lane);
+            m_painter.setPen(toQColor(kLaneGuide));
+            m_painter.drawLine(QPointF(m_layout.plotLeft(), row.center().y()),
+                               QPointF(m_layout.plotRight(), row.center().y()));
+            QRectF label = m_layout.laneLabelRect(lane);
+            if (m_layout.laneSwatches()) {
+                m_painter.fillRect(QRectF(label.left(), label.center().y() - 4, 8, 8), laneColor(lane));
+                label.setLeft(label.left() + 8 + kLegendTextGap);
             }
-            drawArrivalMarker(arrival, laneTop);
+            m_painter.setPen(toQColor(kInk));
+            m_painter.drawText(label, Qt::AlignLeft | Qt::AlignVCenter, data.name);
+            for (const LanePiece &piece : data.pieces) {
+                const QRectF bar = m_layout.laneBarRect(lane, piece);
+                if (bar.right() < m_exposed.left() || bar.left() > m_exposed.right())
+                    continue;
+                if (piece.running) {
+                    drawRunning(bar, lane, piece.start, piece.end);
+                } else {
+                    QColor waiting = laneColor(lane);
+                    waiting.setAlpha(kWaitingAlpha);
+                    m_painter.fillRect(bar, waiting);
+                }
+            }
+            drawDownTriangle(m_layout.arrivalMarkerRect(lane, data.arrival));
         }
     }
 
     void drawAxis()
     {
+        const double y = m_layout.axisY();
         m_painter.setPen(toQColor(kAxis));
-        m_painter.drawLine(QPointF(x(0), m_axisY), QPointF(x(m_timeline.end()), m_axisY));
-
-        std::set<double> ticks{0};
-        for (const engine::TimelineBar &bar : m_timeline.bars) {
-            ticks.insert(bar.start);
-            ticks.insert(bar.finish);
-        }
+        const std::vector<double> &ticks = m_layout.ticks();
+        m_painter.drawLine(QPointF(m_layout.x(ticks.front()), y), QPointF(m_layout.x(ticks.back()), y));
+        for (double time : ticks)
+            m_painter.drawLine(QPointF(m_layout.x(time), y), QPointF(m_layout.x(time), y + kTickLength));
         m_painter.setFont(chartFont(false));
-        const QFontMetricsF metrics(m_painter.font());
-        std::array<double, kTickLabelRows> rowEnd;
-        rowEnd.fill(-1e9);
-        for (double time : ticks) {
-            m_painter.setPen(toQColor(kAxis));
-            m_painter.drawLine(QPointF(x(time), m_axisY), QPointF(x(time), m_axisY + kTickLength));
-            const QString label = timeText(time);
-            const double width = metrics.horizontalAdvance(label);
-            const double left = x(time) - width / 2;
-            // The first row the label fits in beside its neighbour; close ticks alternate rows.
-            std::size_t row = 0;
-            while (row + 1 < rowEnd.size() && left < rowEnd[row] + kTickLabelGap)
-                ++row;
-            rowEnd[row] = left + width;
-            m_painter.setPen(toQColor(kInk));
-            m_painter.drawText(QRectF(left, m_axisY + kTickLength + static_cast<double>(row) * kTickLabelHeight,
-                                      width, kTickLabelHeight),
-                               Qt::AlignCenter, label);
-        }
-    }
-
-    // One legend entry: a sample drawn by the caller in a swatch-sized box, then its text.
-    template <typename DrawSample>
-    double legendEntry(double left, double top, const QString &text, DrawSample drawSample)
-    {
-        const QRectF swatch(left, top + (kLegendLineHeight - kLegendSwatch) / 2.0, kLegendSwatch,
-                            kLegendSwatch);
-        drawSample(swatch);
         m_painter.setPen(toQColor(kInk));
-        const double textLeft = swatch.right() + kLegendTextGap;
-        const double width = QFontMetricsF(m_painter.font()).horizontalAdvance(text);
-        m_painter.drawText(QRectF(textLeft, top, width + 1, kLegendLineHeight),
-                           Qt::AlignLeft | Qt::AlignVCenter, text);
-        return textLeft + width + kLegendSpacing;
+        for (const AxisLabel &label : m_layout.axisLabels())
+            m_painter.drawText(label.rect, Qt::AlignCenter, label.text);
     }
 
-    void drawLegend()
+    void drawLegendSample(const LegendEntry &entry)
     {
-        m_painter.setFont(chartFont(false));
-        double left = kMargin;
-        const double top = m_legendTop;
-        for (int i = 0; i < 5; ++i) {
-            left = legendEntry(left, top, processName(i), [&](const QRectF &swatch) {
-                m_painter.fillRect(swatch, processColor(i));
-            });
-        }
-        left = legendEntry(left, top, toQString(kLegendRunning), [&](const QRectF &swatch) {
+        const QRectF &swatch = entry.swatch;
+        switch (entry.sample) {
+        case LegendSample::Lane:
+            m_painter.fillRect(swatch, laneColor(entry.lane));
+            break;
+        case LegendSample::Running:
             m_painter.setPen(toQColor(kAxis));
             m_painter.drawRect(swatch);
-        });
-        left = legendEntry(left, top, toQString(kLegendWaiting), [&](const QRectF &swatch) {
+            break;
+        case LegendSample::Waiting: {
             QColor waiting = toQColor(kAxis);
             waiting.setAlpha(kWaitingAlpha);
             m_painter.fillRect(QRectF(swatch.left(), swatch.center().y() - kWaitingSpanHeight / 2.0,
                                       swatch.width(), kWaitingSpanHeight),
                                waiting);
-        });
-        legendEntry(left, top, toQString(kLegendArrival),
-                    [&](const QRectF &swatch) { drawDownTriangle(swatch); });
-        if (legendLines(m_timeline, *m_arrival) > 1) {
-            legendEntry(kMargin, top + kLegendLineHeight, toQString(kLegendBeforeArrival),
-                        [&](const QRectF &swatch) {
-                            m_painter.setPen(toQColor(kAxis));
-                            m_painter.setBrush(QBrush(toQColor(kHatch), Qt::BDiagPattern));
-                            m_painter.drawRect(swatch);
-                            m_painter.setBrush(Qt::NoBrush);
-                        });
+            break;
+        }
+        case LegendSample::Arrival:
+            drawDownTriangle(swatch);
+            break;
+        case LegendSample::Idle:
+            drawPattern(swatch, toQColor(kIdleFill), toQColor(kIdleHatch), Qt::BDiagPattern);
+            break;
+        case LegendSample::Switch:
+            drawPattern(swatch, toQColor(kSwitchFill), toQColor(kSwitchStripe), Qt::VerPattern);
+            break;
+        case LegendSample::BeforeArrival:
+            m_painter.setPen(toQColor(kAxis));
+            m_painter.setBrush(QBrush(toQColor(kHatch), Qt::BDiagPattern));
+            m_painter.drawRect(swatch);
+            m_painter.setBrush(Qt::NoBrush);
+            break;
         }
     }
 
+    void drawLegend()
+    {
+        m_painter.setFont(chartFont(false));
+        for (const LegendEntry &entry : m_layout.legend()) {
+            drawLegendSample(entry);
+            m_painter.setPen(toQColor(kInk));
+            m_painter.drawText(entry.textRect, Qt::AlignLeft | Qt::AlignVCenter, entry.text);
+        }
+    }
+
+    void drawMarkedTime()
+    {
+        const std::optional<QLineF> line = m_layout.markerLine();
+        if (!line)
+            return;
+        QPen pen(toQColor(kMarkedTime));
+        pen.setWidthF(kMarkedTimeWidth);
+        m_painter.setPen(pen);
+        m_painter.drawLine(*line);
+        // A small handle on top, so that the line reads as a mark and not as a bar's edge.
+        const double half = kArrivalMarkerSize / 2.0;
+        QPainterPath handle;
+        handle.moveTo(line->p1() + QPointF(-half, -half));
+        handle.lineTo(line->p1() + QPointF(half, -half));
+        handle.lineTo(line->p1() + QPointF(0, half / 2));
+        handle.closeSubpath();
+        m_painter.fillPath(handle, toQColor(kMarkedTime));
+    }
+
     QPainter &m_painter;
-    QSize m_size;
-    const QString &m_title;
-    const engine::Timeline &m_timeline;
-    const std::array<double, 5> *m_arrival;
-    double m_plotLeft = 0;
-    double m_plotWidth = 1;
-    double m_span = 1;
-    double m_processorTop = 0;
-    double m_laneTop = 0;
-    double m_axisY = 0;
-    double m_legendTop = 0;
+    const ChartData &m_data;
+    const ChartLayout &m_layout;
+    QRectF m_exposed;
 };
 
 } // namespace
@@ -328,55 +287,107 @@ GanttChart::GanttChart(QWidget *parent)
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
+void GanttChart::showChart(const ChartData &data)
+{
+    m_data = data;
+    changed();
+}
+
 void GanttChart::showRun(const QString &title, const engine::Timeline &timeline,
                          const engine::ProcessSet &processes)
 {
-    m_title = title;
-    m_timeline = timeline;
-    m_arrival = std::array<double, 5>{};
-    for (int i = 0; i < 5; ++i)
-        m_arrival->at(static_cast<std::size_t>(i)) = processes.arrival(i + 1);
-    setAccessibleDescription(QString::fromStdString(engine::describeTimeline(timeline)));
-    updateGeometry();
-    update();
+    showChart(chartFromTimeline(title, timeline, processes));
 }
 
 void GanttChart::showNothing()
 {
-    m_title.clear();
-    m_timeline = engine::Timeline();
-    m_arrival.reset();
-    setAccessibleDescription(QString());
+    showChart(ChartData());
+}
+
+void GanttChart::setTimeScale(double pixelsPerUnit)
+{
+    m_options.pixelsPerUnit = std::max(0.0, pixelsPerUnit);
+    changed();
+}
+
+void GanttChart::setMarkedTime(std::optional<double> time)
+{
+    m_options.markedTime = time;
+    update();
+}
+
+void GanttChart::setCompact(bool compact)
+{
+    m_options.compact = compact;
+    changed();
+}
+
+void GanttChart::changed()
+{
+    setAccessibleDescription(m_data.description);
     updateGeometry();
     update();
 }
 
-void GanttChart::paint(QPainter &painter, const QSize &size) const
+ChartLayout GanttChart::layout(const QSize &size) const
+{
+    return ChartLayout(m_data, m_options, size);
+}
+
+void GanttChart::paint(QPainter &painter, const QSize &size, const QRectF &exposed) const
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
-    ChartPainter(painter, size, m_title, m_timeline, m_arrival ? &*m_arrival : nullptr).paint();
+    const ChartLayout layout(m_data, m_options, size);
+    ChartPainter(painter, m_data, layout, exposed).paint();
     painter.restore();
+}
+
+QSize GanttChart::pictureSize() const
+{
+    const int width = std::max(this->width(), minimumSizeHint().width());
+    const QSize needed = ChartLayout::neededSize(m_data, m_options, width);
+    return QSize(std::max(width, needed.width()), std::max(height(), needed.height()));
+}
+
+int GanttChart::preferredWidth() const
+{
+    if (m_options.pixelsPerUnit > 0 && !m_data.empty())
+        return ChartLayout::neededSize(m_data, m_options, kPreferredWidth).width();
+    // Wide enough for the title with both averages on one line.
+    const int titleWidth = QFontMetrics(chartFont(true)).horizontalAdvance(m_data.title) + 2 * kMargin;
+    return std::max(kPreferredWidth, titleWidth);
 }
 
 QSize GanttChart::sizeHint() const
 {
-    // Wide enough for the title with both averages.
-    const int titleWidth = QFontMetrics(chartFont(true)).horizontalAdvance(m_title) + 2 * kMargin;
-    return QSize(std::max(kPreferredWidth, titleWidth), chartHeight(legendLines(m_timeline, m_arrival)));
+    const int width = preferredWidth();
+    return QSize(width, ChartLayout::neededSize(m_data, m_options, width).height());
 }
 
 QSize GanttChart::minimumSizeHint() const
 {
-    return QSize(kMargin + kRowLabelWidth + kMinimumPlotWidth + kMargin,
-                 chartHeight(legendLines(m_timeline, m_arrival)));
+    int width = 0;
+    if (m_options.pixelsPerUnit > 0 && !m_data.empty()) {
+        width = preferredWidth();
+    } else {
+        const ChartLayout probe(m_data, m_options, QSize(kPreferredWidth, 1));
+        width = static_cast<int>(std::ceil(probe.plotLeft())) + kMinimumPlotWidth + kMargin;
+    }
+    // As high as the chart is at its narrowest, where its title takes the most lines: at any
+    // width the whole title then fits.
+    return QSize(width, ChartLayout::neededSize(m_data, m_options, width).height());
+}
+
+int GanttChart::heightForWidth(int width) const
+{
+    return ChartLayout::neededSize(m_data, m_options, std::max(width, 1)).height();
 }
 
 void GanttChart::paintEvent(QPaintEvent *event)
 {
-    Q_UNUSED(event);
     QPainter painter(this);
-    paint(painter, size());
+    paint(painter, size(), QRectF(event->rect()));
 }
 
 } // namespace gantt

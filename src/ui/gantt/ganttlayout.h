@@ -20,6 +20,23 @@ inline constexpr std::array<Rgb, 5> kProcessColors{{
     {150, 100, 190},
 }};
 
+// Further lanes (the laboratory's workloads): colours far from the five above and from each
+// other; past these the chart walks round the colour circle.
+inline constexpr std::array<Rgb, 12> kMoreLaneColors{{
+    {23, 178, 190},
+    {200, 185, 30},
+    {225, 110, 185},
+    {130, 80, 60},
+    {40, 70, 160},
+    {150, 205, 70},
+    {250, 150, 110},
+    {120, 30, 60},
+    {25, 110, 75},
+    {160, 120, 235},
+    {240, 200, 90},
+    {0, 130, 200},
+}};
+
 inline constexpr Rgb kChartBackground{255, 255, 255};
 inline constexpr Rgb kChartFrame{150, 150, 150};
 inline constexpr Rgb kInk{0, 0, 0};
@@ -28,11 +45,19 @@ inline constexpr Rgb kLaneGuide{225, 225, 225};
 inline constexpr Rgb kArrivalMarker{20, 20, 20};
 inline constexpr Rgb kHatch{0, 0, 0};
 inline constexpr int kWaitingAlpha = 120;   // the waiting span is the process colour, lighter
+inline constexpr Rgb kIdleFill{232, 232, 232};       // idle: light grey, hatched
+inline constexpr Rgb kIdleHatch{150, 150, 150};
+inline constexpr Rgb kSwitchFill{64, 64, 72};        // a context switch: dark, striped
+inline constexpr Rgb kSwitchStripe{150, 150, 160};
+inline constexpr Rgb kSwitchInk{255, 255, 255};
+inline constexpr Rgb kMarkedTime{210, 20, 60};       // the marked time's line
+inline constexpr double kMarkedTimeWidth = 2;
 
 inline constexpr std::string_view kFontFamily = "Verdana";
 inline constexpr double kFontPointSize = 8.25;
 
-// Vertical order of a chart: title, processor row, the five lanes, the time axis, the legend.
+// Vertical order of a chart: title (one line high, more when it wraps), processor row, one lane
+// per process, the time axis, the legend.
 inline constexpr int kMargin = 8;
 inline constexpr int kTitleHeight = 20;
 inline constexpr int kRowLabelWidth = 40;

@@ -22,21 +22,26 @@ QSize GanttPicture::size() const
 {
     QSize total(0, 0);
     for (const GanttChart *chart : m_charts) {
-        total.setWidth(std::max(total.width(), chart->width()));
-        total.setHeight(total.height() + chart->height());
+        const QSize picture = chart->pictureSize();
+        total.setWidth(std::max(total.width(), picture.width()));
+        total.setHeight(total.height() + picture.height());
     }
     return total;
 }
 
 void GanttPicture::paint(QPainter &painter) const
 {
+    // Every chart as wide as the widest, each as high as it needs at that width.
+    const int width = size().width();
     int top = 0;
     for (const GanttChart *chart : m_charts) {
+        const QSize picture = chart->pictureSize();
+        const QSize area(width, picture.height());
         painter.save();
         painter.translate(0, top);
-        chart->paint(painter, chart->size());
+        chart->paint(painter, area);
         painter.restore();
-        top += chart->height();
+        top += picture.height();
     }
 }
 

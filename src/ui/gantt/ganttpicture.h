@@ -11,8 +11,9 @@ namespace gantt {
 
 class GanttChart;
 
-// The charts a window shows, one under the other at their on-screen sizes: the picture that
-// is copied to the clipboard or saved.
+// The charts a window shows, one under the other, each at least at its on-screen size and
+// grown where it needs more (a whole title, a whole schedule): the picture that is copied to
+// the clipboard or saved.
 class GanttPicture {
 public:
     explicit GanttPicture(QList<const GanttChart *> charts);
