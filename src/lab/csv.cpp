@@ -1,5 +1,6 @@
 #include "lab/csv.h"
 
+#include <algorithm>
 #include <string>
 #include <unordered_set>
 #include <utility>
@@ -96,9 +97,13 @@ private:
         std::string value;
         std::size_t newlines = 0;
         for (;;) {
-            const std::size_t quote = m_text.find('"', p);
-            if (quote == std::string_view::npos)
+            // Once no quote is left, every later field that opens one fails at once, so that
+            // lines of unclosed quotes cost no more than one pass over the text.
+            const std::size_t quote = p >= m_lastQuoteEnd ? std::string_view::npos : m_text.find('"', p);
+            if (quote == std::string_view::npos) {
+                m_lastQuoteEnd = std::min(m_lastQuoteEnd, p);
                 return false;   // never closed
+            }
             const std::string_view piece = m_text.substr(p, quote - p);
             for (char c : piece)
                 newlines += c == '\n' ? 1 : 0;
@@ -128,6 +133,7 @@ private:
     char m_delimiter;
     std::size_t m_pos = 0;
     std::size_t m_newlines = 0;
+    std::size_t m_lastQuoteEnd = std::string_view::npos;   // no quote at or after this place
 };
 
 std::string lowered(std::string_view text)

@@ -336,6 +336,25 @@ TEST(CsvSplitRows, BadQuotesAreTakenAsText)
     EXPECT_EQ(rows, (std::vector<std::vector<std::string>>{{"\"open", "1", "2"}, {"B", "3", "4"}}));
 }
 
+TEST(CsvSplitRows, ManyUnclosedQuotes)
+{
+    std::string text;
+    for (int i = 0; i < 20000; ++i)
+        text += "\"P" + std::to_string(i) + ",1,2\n";
+    const auto rows = lab::csv::splitRows(text);
+    ASSERT_EQ(rows.size(), 20000u);
+    EXPECT_EQ(rows[0], (std::vector<std::string>{"\"P0", "1", "2"}));
+    EXPECT_EQ(rows[19999], (std::vector<std::string>{"\"P19999", "1", "2"}));
+}
+
+TEST(CsvSplitRows, QuoteClosedOnALaterLineIsNotAField)
+{
+    // The first cell opens a quote that closes on the next line with text after it: both
+    // lines are plain cells.
+    const auto rows = lab::csv::splitRows("\"a,1,2\nb\"c,3,4\n");
+    EXPECT_EQ(rows, (std::vector<std::vector<std::string>>{{"\"a", "1", "2"}, {"b\"c", "3", "4"}}));
+}
+
 TEST(CsvSplitRows, NothingButBlankLines)
 {
     EXPECT_TRUE(lab::csv::splitRows("").empty());
