@@ -29,7 +29,7 @@ enum class Level {
 //    robin a newcomer at a quantum's end, switch cost 0 or 1; the other policies an Idle piece or a
 //    tie, and switch cost 1. Priority order and round robin rule are drawn at this level.
 
-// "dasar", "menengah", "lanjut" and back.
+// "dasar", "menengah", "lanjut" and back (read in any case).
 std::string_view levelId(Level level);
 std::optional<Level> levelFromId(std::string_view id);
 
@@ -52,8 +52,9 @@ struct ExerciseKey {
 // and the seed in five characters of Crockford's base 32 (no I, L, O, U).
 std::string exerciseCode(const ExerciseKey &key);
 // Reads a code: case and blanks around it do not matter, and the letters that Crockford's
-// alphabet reads alike (O as 0, I and L as 1) are taken as it does. None when malformed or out of
-// range (an unknown policy, a quantum outside 2..5, a count outside 3..10).
+// alphabet reads alike (O as 0, I and L as 1) are taken as it does in the seed (the count is
+// digits only, without a leading zero). None when malformed or out of range (an unknown policy, a
+// quantum outside 2..5, a count outside 3..10, a U or another character in the seed).
 std::optional<ExerciseKey> parseExerciseCode(std::string_view code);
 
 // A whole exercise: its key, code, settings, workload and the engine's solution.
@@ -67,7 +68,9 @@ struct Exercise {
 };
 
 // Makes the exercise of a key: drafts workloads from the seed (draft k from the seed and k),
-// solves each and keeps the first that keeps every promise of the level. Deterministic: the same
+// solves each and keeps the first that keeps every promise of the level. The processes are P1..Pn
+// in the order they arrive, P1 at 0, the others 0 to 4 apart (further after an idle gap), bursts
+// 1 to 9, priorities 0 to 5 (generated for every policy, shown for the priority ones). Deterministic: the same
 // key gives the same exercise everywhere. Throws std::invalid_argument for a count outside 3..10
 // or a round robin quantum outside 2..5 (a parsed code never has either). Drafts are capped at
 // 10,000; the tests show every policy, level and count keeps its promises well within that.
