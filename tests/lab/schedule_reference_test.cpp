@@ -117,6 +117,38 @@ TEST(ReferenceAgreement, PriorityPreemptive)
 }
 TEST(ReferenceAgreement, Hrrn) { agreeOnRandomWorkloads(Policy::Hrrn, 707, kWorkloads); }
 
+// Fewer, longer runs: 10 to 40 processes, longer bursts, quanta up to 6 and switch costs up
+// to 4, every policy.
+TEST(ReferenceAgreement, MediumWorkloadsWithWiderSettings)
+{
+    lab::Random random(808);
+    int failures = 0;
+    for (int w = 0; w < 300 && failures < 3; ++w) {
+        lab::Workload workload;
+        const auto count = random.between(10, 40);
+        const Time spread = random.between(0, 12) * count;
+        for (std::int64_t i = 0; i < count; ++i) {
+            workload.push_back({"P" + std::to_string(i + 1), random.between(0, spread), random.between(1, 15),
+                                random.between(0, 6)});
+        }
+        for (Policy policy : lab::kAllPolicies) {
+            lab::Settings s;
+            s.policy = policy;
+            s.quantum = random.between(1, 6);
+            s.switchCost = random.between(0, 4);
+            s.priorityOrder = random.between(0, 1) ? lab::PriorityOrder::HighFirst : lab::PriorityOrder::LowFirst;
+            s.roundRobinRule =
+                random.between(0, 1) ? lab::RoundRobinRule::PreemptedFirst : lab::RoundRobinRule::NewcomerFirst;
+            const std::string diff = labtest::differencesFromReference(workload, lab::solve(workload, s),
+                                                                       labtest::referenceSolve(workload, s));
+            if (!diff.empty()) {
+                ADD_FAILURE() << "engine and reference differ for\n" << labtest::describeCase(workload, s) << diff;
+                ++failures;
+            }
+        }
+    }
+}
+
 // The reference itself on a case small enough to follow: a switch loads P2, P3 arrives during
 // it and is shorter, so a second switch loads P3 before P2 ever runs.
 TEST(ReferenceScheduler, SecondSwitchForABetterNewcomer)
