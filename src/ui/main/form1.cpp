@@ -10,6 +10,7 @@
 #include "ui/button/xpbuttonx.h"
 #include "ui/gantt/frmgantt.h"
 #include "ui/keycodes.h"
+#include "ui/lab/schedulinglab.h"
 #include "ui/main/form1controls.h"
 #include "ui/main/form1layout.h"
 #include "ui/main/programexit.h"
@@ -85,6 +86,7 @@ Form1::~Form1()
     // The print window and the chart window have no owner but read this window: they go first.
     delete Form2::instance();
     delete m_gantt.data();
+    delete m_lab.data();
 }
 
 QColor Form1::backColor() const
@@ -161,6 +163,10 @@ void Form1::createMenu()
 {
     m_mnprog = menuBar()->addMenu(QStringLiteral("Program"));
     m_mnprog->setObjectName(QStringLiteral("mnprog"));
+    m_mnlab = m_mnprog->addAction(tr("&Laboratorium"));
+    m_mnlab->setObjectName(QStringLiteral("mnlab"));
+    m_mnlab->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    connect(m_mnlab, &QAction::triggered, this, &Form1::mnlab_Click);
     m_mngantt = m_mnprog->addAction(QStringLiteral("&Gantt Chart"));
     m_mngantt->setObjectName(QStringLiteral("mngantt"));
     m_mngantt->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
@@ -339,6 +345,14 @@ void Form1::Frame4_DblClick()
 void Form1::mnabout_Click()
 {
     frmAbout::showInstance(backColor());
+}
+
+void Form1::mnlab_Click()
+{
+    // Created on first use only, like the chart window; it keeps its table while the program runs.
+    if (!m_lab)
+        m_lab = new SchedulingLab(backColor());
+    m_lab->bringForward();
 }
 
 void Form1::mngantt_Click()

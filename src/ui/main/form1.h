@@ -28,6 +28,7 @@ class QRadioButton;
 class QTimer;
 class XPButtonX;
 class frmGantt;
+class SchedulingLab;
 
 // The main window: the policy choice, the ten input boxes of the five processes, the detail
 // labels and result boxes, the step-message switch and the command buttons.
@@ -67,6 +68,7 @@ public:
     void SJF();
     void Frame4_DblClick();
     void mnabout_Click();
+    void mnlab_Click();
     void mngantt_Click();
     void CMBPrint_Click();
     void CMBSimpan_Click();
@@ -163,10 +165,12 @@ private:
     QPushButton *m_command3 = nullptr;
     QMenu *m_mnprog = nullptr;
     QAction *m_mnabout = nullptr;
+    QAction *m_mnlab = nullptr;
     QAction *m_mngantt = nullptr;
     engine::Timeline m_timeline;
     std::optional<gantt::RunInputs> m_lastRun;
     QPointer<frmGantt> m_gantt;
+    QPointer<SchedulingLab> m_lab;
     QTimer *m_timer1 = nullptr;
     QTimer *m_timer2 = nullptr;
 };

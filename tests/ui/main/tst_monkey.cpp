@@ -1,4 +1,5 @@
-// Random input over the main window, the print window and the About box, as a user with a
+// Random input over the main window, the print window, the About box and the scheduling
+// laboratory (opened with Ctrl+L, at the start and whenever the monkey presses it), as a user with a
 // keyboard and a mouse could give it: keys and key combinations, clicks and double clicks at
 // random places, pastes from the context menu, text committed by an input method, and real
 // message boxes closed at random. Nothing may crash, no box may follow box without end, and
@@ -15,6 +16,7 @@
 #include "platform/registrymemory.h"
 #include "ui/about/frmabout.h"
 #include "ui/button/xpbuttonx.h"
+#include "ui/lab/schedulinglab.h"
 #include "ui/main/form1.h"
 #include "ui/report/form2.h"
 
@@ -46,6 +48,16 @@
 namespace {
 
 constexpr int kMaxBoxesWithoutUserEvent = 20;
+
+// The laboratory window, once the main window has created it.
+SchedulingLab *laboratory()
+{
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (auto *lab = qobject_cast<SchedulingLab *>(window))
+            return lab;
+    }
+    return nullptr;
+}
 
 qint64 environmentNumber(const char *name, qint64 fallback)
 {
@@ -114,7 +126,7 @@ private:
         for (QWidget *window : QApplication::topLevelWidgets()) {
             if (window->isVisible() && window->windowHandle()
                 && (qobject_cast<Form1 *>(window) || qobject_cast<Form2 *>(window)
-                    || qobject_cast<frmAbout *>(window)))
+                    || qobject_cast<frmAbout *>(window) || qobject_cast<SchedulingLab *>(window)))
                 shown.append(window);
         }
         return shown;
@@ -246,7 +258,9 @@ private:
             pasteFromContextMenu();
         else if (kind < 73)
             openMenu();
-        else if (kind < 76)
+        else if (kind < 75)
+            keyToFocus(Qt::Key_L, Qt::ControlModifier);
+        else if (kind < 77)
             doubleClickClosingButton();
         else
             clickSomewhere(window, kind < 84);
@@ -436,6 +450,11 @@ void MonkeyTest::randomInputLeavesAWorkingWindow()
         auto *close = window.findChild<XPButtonX *>(QStringLiteral("XPButton3"));
         QVERIFY(close);
         close->setEnabledProperty(0);
+        // The laboratory is opened as a user opens it, and its windows join the random input.
+        QTest::keyClick(&window, Qt::Key_L, Qt::ControlModifier);
+        QTRY_VERIFY(laboratory() && laboratory()->isVisible());
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
 
         Monkey monkey(start);
         QElapsedTimer clock;
@@ -451,6 +470,10 @@ void MonkeyTest::randomInputLeavesAWorkingWindow()
             // An About box the monkey opened looks up nothing in the system.
             if (frmAbout *about = frmAbout::instance())
                 about->setRegistry(std::make_shared<platform::MemoryRegistry>());
+            // The laboratory's imports, exports and pictures are answered "cancel": no file
+            // dialog, and nothing written wherever a random click would put it.
+            if (SchedulingLab *lab = laboratory())
+                lab->setFileQuestion([](QWidget *, SchedulingLab::FileQuestion, const QString &) { return QString(); });
             stepQueued = true;
             displayinput::queue([&] {
                 stepQueued = false;
