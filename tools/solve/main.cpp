@@ -8,6 +8,7 @@
 #include "lab/schedule.h"
 #include "lab/settings.h"
 #include "lab/workload.h"
+#include "practicemodes.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -194,13 +195,20 @@ int run(const std::vector<std::string_view> &args)
         if (arg == "--")
             break;
         if (arg == "--help" || arg == "-h") {
-            return writeAll(stdout, kUsage) && std::fflush(stdout) == 0 ? kExitOk : kExitOutput;
+            return writeAll(stdout, kUsage) && writeAll(stdout, "\n") && writeAll(stdout, practicemodes::kUsage)
+                    && std::fflush(stdout) == 0
+                ? kExitOk
+                : kExitOutput;
         }
         if (arg == "--version") {
             const std::string text = "quorvel-solve " QUORVEL_SOLVE_VERSION "\n";
             return writeAll(stdout, text) && std::fflush(stdout) == 0 ? kExitOk : kExitOutput;
         }
     }
+
+    // --exercise and --worksheets: the practice exercises' own modes.
+    if (practicemodes::requested(args))
+        return practicemodes::run(args);
 
     Command command;
     try {
