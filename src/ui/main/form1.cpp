@@ -14,6 +14,7 @@
 #include "ui/main/form1controls.h"
 #include "ui/main/form1layout.h"
 #include "ui/main/programexit.h"
+#include "ui/practice/practicewindow.h"
 #include "ui/report/form2.h"
 #include "ui/report/textreport.h"
 
@@ -87,6 +88,7 @@ Form1::~Form1()
     delete Form2::instance();
     delete m_gantt.data();
     delete m_lab.data();
+    delete m_latihan.data();
 }
 
 QColor Form1::backColor() const
@@ -167,6 +169,10 @@ void Form1::createMenu()
     m_mnlab->setObjectName(QStringLiteral("mnlab"));
     m_mnlab->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     connect(m_mnlab, &QAction::triggered, this, &Form1::mnlab_Click);
+    m_mnlatihan = m_mnprog->addAction(tr("La&tihan"));
+    m_mnlatihan->setObjectName(QStringLiteral("mnlatihan"));
+    m_mnlatihan->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    connect(m_mnlatihan, &QAction::triggered, this, &Form1::mnlatihan_Click);
     m_mngantt = m_mnprog->addAction(QStringLiteral("&Gantt Chart"));
     m_mngantt->setObjectName(QStringLiteral("mngantt"));
     m_mngantt->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
@@ -353,6 +359,20 @@ void Form1::mnlab_Click()
     if (!m_lab)
         m_lab = new SchedulingLab(backColor());
     m_lab->bringForward();
+}
+
+void Form1::mnlatihan_Click()
+{
+    // Created on first use only; "Buka di Laboratorium" opens its exercise in the one laboratory.
+    if (!m_latihan) {
+        m_latihan = new PracticeWindow(backColor());
+        connect(m_latihan, &PracticeWindow::laboratoryRequested, this,
+                [this](const lab::Workload &workload, const lab::Settings &settings) {
+                    mnlab_Click();
+                    m_lab->loadProblem(workload, settings);
+                });
+    }
+    m_latihan->bringForward();
 }
 
 void Form1::mngantt_Click()

@@ -29,6 +29,7 @@ class QTimer;
 class XPButtonX;
 class frmGantt;
 class SchedulingLab;
+class PracticeWindow;
 
 // The main window: the policy choice, the ten input boxes of the five processes, the detail
 // labels and result boxes, the step-message switch and the command buttons.
@@ -69,6 +70,7 @@ public:
     void Frame4_DblClick();
     void mnabout_Click();
     void mnlab_Click();
+    void mnlatihan_Click();
     void mngantt_Click();
     void CMBPrint_Click();
     void CMBSimpan_Click();
@@ -166,11 +168,13 @@ private:
     QMenu *m_mnprog = nullptr;
     QAction *m_mnabout = nullptr;
     QAction *m_mnlab = nullptr;
+    QAction *m_mnlatihan = nullptr;
     QAction *m_mngantt = nullptr;
     engine::Timeline m_timeline;
     std::optional<gantt::RunInputs> m_lastRun;
     QPointer<frmGantt> m_gantt;
     QPointer<SchedulingLab> m_lab;
+    QPointer<PracticeWindow> m_latihan;
     QTimer *m_timer1 = nullptr;
     QTimer *m_timer2 = nullptr;
 };
