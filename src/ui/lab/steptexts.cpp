@@ -186,6 +186,20 @@ std::size_t processRunningUntil(const lab::Schedule &schedule, lab::Time time)
     return before.process;
 }
 
+// Did a process arrive at the very instant the processor was freed by `previous` (and is it
+// among the candidates)?
+bool arrivalAsFreed(const lab::Workload &workload, const lab::Decision &decision,
+                    std::size_t previous)
+{
+    if (previous == lab::kNoProcess)
+        return false;
+    return std::any_of(decision.candidates.begin(), decision.candidates.end(),
+                       [&](const lab::Candidate &c) {
+                           return c.process != previous && c.process < workload.size()
+                               && workload[c.process].arrival == decision.time;
+                       });
+}
+
 // Round robin: did a newcomer arrive at the very instant the running process's quantum ran out?
 bool newcomerAtQuantumEnd(const lab::Workload &workload, const lab::Schedule &schedule,
                           const lab::Decision &decision)
@@ -195,11 +209,7 @@ bool newcomerAtQuantumEnd(const lab::Workload &workload, const lab::Schedule &sc
         || schedule.processes[previous].completion <= decision.time) {
         return false;
     }
-    return std::any_of(decision.candidates.begin(), decision.candidates.end(),
-                       [&](const lab::Candidate &c) {
-                           return c.process != previous && c.process < workload.size()
-                               && workload[c.process].arrival == decision.time;
-                       });
+    return arrivalAsFreed(workload, decision, previous);
 }
 
 lab::Rule priorityRule(const lab::Settings &settings)
@@ -329,6 +339,8 @@ std::vector<lab::Rule> decidingRules(const lab::Workload &workload, const lab::S
     const lab::Settings &settings = schedule.settings;
     switch (decision.kind) {
     case lab::DecisionKind::Dispatch:
+        if (arrivalAsFreed(workload, decision, processRunningUntil(schedule, decision.time)))
+            rules.push_back(lab::Rule::ArrivalJoinsChoice);
         if (decision.keyKind == lab::KeyKind::QueuePosition) {
             rules.push_back(lab::Rule::RoundRobinFifo);
             if (newcomerAtQuantumEnd(workload, schedule, decision)) {

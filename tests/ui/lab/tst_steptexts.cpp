@@ -331,6 +331,19 @@ private slots:
         QVERIFY(rules(kFive, sjf).empty());
     }
 
+    void anArrivalAsTheProcessorIsFreedJoinsTheChoice()
+    {
+        // P1 (0, 3) finishes at 3 as P3 (3, 1) arrives: P3 is chosen with P2.
+        const Workload workload = namedWorkload({{0, 3}, {1, 4}, {3, 1}});
+        Schedule schedule;
+        schedule.segments = {{0, 3, SegmentKind::Run, 0}, {3, 4, SegmentKind::Run, 2}};
+        const Decision d = decision(3, DecisionKind::Dispatch, KeyKind::Burst, 2, {{2, 1, 0}, {1, 4, 0}});
+        QCOMPARE(rules(workload, d, schedule), std::vector<Rule>{Rule::ArrivalJoinsChoice});
+        // After idle time the arrival is simply the next one: no such rule.
+        schedule.segments = {{0, 3, SegmentKind::Idle, lab::kNoProcess}, {3, 4, SegmentKind::Run, 2}};
+        QVERIFY(rules(workload, d, schedule).empty());
+    }
+
     void roundRobinRuleAtAQuantumsEnd_data()
     {
         QTest::addColumn<int>("rule");
@@ -357,11 +370,12 @@ private slots:
         const Decision d = decision(2, DecisionKind::Dispatch, KeyKind::QueuePosition, 1,
                                     {{1, 0, 0}, {0, 1, 0}});
         QCOMPARE(rules(workload, d, schedule),
-                 (std::vector<Rule>{Rule::RoundRobinFifo, Rule(expected)}));
+                 (std::vector<Rule>{Rule::ArrivalJoinsChoice, Rule::RoundRobinFifo, Rule(expected)}));
 
-        // A process that finished at that instant had no quantum run out: only the queue rule.
+        // A process that finished at that instant had no quantum run out: no queueing rule.
         schedule.processes[0].completion = 2;
-        QCOMPARE(rules(workload, d, schedule), std::vector<Rule>{Rule::RoundRobinFifo});
+        QCOMPARE(rules(workload, d, schedule),
+                 (std::vector<Rule>{Rule::ArrivalJoinsChoice, Rule::RoundRobinFifo}));
     }
 
     // --- the rules in words --------------------------------------------------------------------
