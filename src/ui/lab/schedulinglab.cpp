@@ -203,6 +203,7 @@ void SchedulingLab::createProcessControls()
     m_processView->setTabKeyNavigation(false);
     // Rows of one height: a table of thousands of processes stays quick.
     m_processView->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_processView->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     m_processView->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_processView->installEventFilter(this);
 
@@ -294,6 +295,7 @@ void SchedulingLab::createResultPages()
     m_resultView->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_resultView->setTabKeyNavigation(false);
     m_resultView->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_resultView->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     m_resultView->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
 
     m_figures = new QLabel(this);
@@ -492,6 +494,9 @@ void SchedulingLab::bringForward()
     if (!m_placed) {
         m_placed = true;
         placeOnScreen();
+        // The keyboard starts in the table, on its first cell.
+        m_processView->setCurrentIndex(m_processes->index(0, 0));
+        m_processView->setFocus(Qt::OtherFocusReason);
     }
     show();
     raise();
