@@ -108,11 +108,30 @@ QString preemptText(const lab::Workload &workload, const lab::Decision &decision
     const lab::Candidate *newcomerKey = findCandidate(decision, decision.chosen);
     const lab::Candidate *runningKey = findCandidate(decision, decision.displaced);
     if (newcomerKey && runningKey) {
+        const QString newcomerValue = keyText(decision.keyKind, *newcomerKey);
+        const QString runningValue = keyText(decision.keyKind, *runningKey);
+        switch (decision.tie) {
+        case lab::TieBreak::EarlierArrival:
+            //: Newcomers as good as each other: the earlier arrival takes the processor.
+            //: %1 time, %2 the newcomer, %3 its key, %4 the running process, %5 its key.
+            return StepTexts::tr("t=%1: %2 (%3) lebih baik dari %4 yang berjalan (%5): %4 disela; "
+                                 "sama, yang datang lebih dulu: %2 berjalan")
+                .arg(time, newcomer, newcomerValue, running, runningValue);
+        case lab::TieBreak::ListOrder:
+            //: Newcomers as good as each other that arrived together: the earlier place in the
+            //: list takes the processor. %1 time, %2 the newcomer, %3 its key, %4 the running
+            //: process, %5 its key.
+            return StepTexts::tr("t=%1: %2 (%3) lebih baik dari %4 yang berjalan (%5): %4 disela; "
+                                 "sama, datang bersamaan, urutan daftar lebih dulu: %2 berjalan")
+                .arg(time, newcomer, newcomerValue, running, runningValue);
+        case lab::TieBreak::None:
+        case lab::TieBreak::RunningKeeps:
+            break;
+        }
         //: %1 time, %2 the newcomer, %3 its key (such as "sisa 1"), %4 the running process,
         //: %5 its key.
         return StepTexts::tr("t=%1: %2 (%3) lebih baik dari %4 yang berjalan (%5): %4 disela, %2 berjalan")
-            .arg(time, newcomer, keyText(decision.keyKind, *newcomerKey), running,
-                 keyText(decision.keyKind, *runningKey));
+            .arg(time, newcomer, newcomerValue, running, runningValue);
     }
     //: %1 time, %2 the newcomer, %3 the running process.
     return StepTexts::tr("t=%1: %2 lebih baik dari %3 yang berjalan: %3 disela, %2 berjalan")
@@ -362,6 +381,8 @@ std::vector<lab::Rule> decidingRules(const lab::Workload &workload, const lab::S
         if (decision.keyKind == lab::KeyKind::Priority)
             rules.push_back(priorityRule(settings));
         rules.push_back(lab::Rule::PreemptStrictlyBetter);
+        if (decision.tie == lab::TieBreak::EarlierArrival || decision.tie == lab::TieBreak::ListOrder)
+            rules.push_back(lab::Rule::TieEarlierArrival);
         break;
     case lab::DecisionKind::Continue:
         rules.push_back(lab::Rule::RoundRobinLoneContinues);

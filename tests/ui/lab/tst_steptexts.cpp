@@ -190,6 +190,33 @@ private slots:
         QCOMPARE(rules(kFive, d), std::vector<Rule>{Rule::PreemptStrictlyBetter});
     }
 
+    void preemptTiesBetweenNewcomers()
+    {
+        const Decision byArrival = decision(4, DecisionKind::Preempt, KeyKind::Remaining, 2,
+                                            {{2, 1, 0}, {3, 1, 0}, {0, 3, 0}},
+                                            TieBreak::EarlierArrival, 0);
+        QCOMPARE(text(kFive, byArrival),
+                 QStringLiteral("t=4: P3 (sisa 1) lebih baik dari P1 yang berjalan (sisa 3): P1 "
+                                "disela; sama, yang datang lebih dulu: P3 berjalan"));
+        QCOMPARE(rules(kFive, byArrival),
+                 (std::vector<Rule>{Rule::PreemptStrictlyBetter, Rule::TieEarlierArrival}));
+    }
+
+    void srtfScheduleWithNewcomersInAListOrderTie()
+    {
+        const Workload workload = namedWorkload({{0, 5}, {2, 1}, {2, 1}});
+        lab::Settings settings;
+        settings.policy = lab::Policy::Srtf;
+        const Schedule schedule = lab::solve(workload, settings);
+        QCOMPARE(allStepTexts(workload, schedule),
+                 (QStringList{
+                     QStringLiteral("t=0: siap P1 (sisa 5); sisa terpendek: P1"),
+                     QStringLiteral("t=2: P2 (sisa 1) lebih baik dari P1 yang berjalan (sisa 3): P1 "
+                                    "disela; sama, datang bersamaan, urutan daftar lebih dulu: P2 berjalan"),
+                     QStringLiteral("t=3: siap P3 (sisa 1), P1 (sisa 3); sisa terpendek: P3"),
+                     QStringLiteral("t=4: siap P1 (sisa 3); sisa terpendek: P1")}));
+    }
+
     void preemptByABetterPriority()
     {
         Schedule schedule;
