@@ -213,6 +213,7 @@ QVariant ComparisonModel::headerData(int section, Qt::Orientation orientation, i
     const bool tip = role == Qt::ToolTipRole;
     switch (section) {
     case Policy:
+        //: Column headers of the comparison; their tool tips say which way is better.
         return tr("Algoritma");
     case Waiting:
         return tip ? tr("Rata-rata waiting time; terkecil terbaik") : tr("Rata-rata Waiting");
@@ -256,6 +257,7 @@ ComparisonView::ComparisonView(QWidget *parent) : QWidget(parent)
     m_legend = new QLabel(this);
     m_legend->setObjectName(QStringLiteral("labComparisonLegend"));
     m_legend->setWordWrap(true);
+    //: Under the comparison: what the star means.
     m_legend->setText(tr("★ = terbaik: waktu rata-rata dan context switch terkecil, utilisasi "
                          "dan throughput terbesar. Nilai yang sama semuanya ditandai."));
 

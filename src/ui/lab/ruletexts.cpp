@@ -30,24 +30,31 @@ QString RuleTexts::describe(lab::Rule rule)
         //: A scheduling rule of SRTF and preemptive priority.
         return tr("Proses baru menyela hanya jika lebih baik; jika sama, yang berjalan tetap berjalan");
     case lab::Rule::PriorityLowFirst:
+        //: A scheduling rule: the default priority order.
         return tr("Angka prioritas lebih kecil = prioritas lebih tinggi");
     case lab::Rule::PriorityHighFirst:
+        //: A scheduling rule: the other priority order.
         return tr("Angka prioritas lebih besar = prioritas lebih tinggi");
     case lab::Rule::RoundRobinFifo:
         //: Round Robin: "ekor" is the tail of the queue.
         return tr("Satu antrean FIFO: proses baru dan proses yang kuantumnya habis masuk di ekor antrean");
     case lab::Rule::RoundRobinNewcomerFirst:
+        //: Round Robin: who queues first when a newcomer arrives as a quantum runs out.
         return tr("Proses baru yang datang tepat saat kuantum habis masuk antrean lebih dulu");
     case lab::Rule::RoundRobinPreemptedFirst:
+        //: Round Robin: the other answer to who queues first.
         return tr("Proses yang kuantumnya habis masuk antrean sebelum proses baru yang datang saat itu");
     case lab::Rule::RoundRobinEarlyRelease:
+        //: Round Robin: a process that finishes early.
         return tr("Proses yang selesai sebelum kuantumnya habis langsung melepas CPU");
     case lab::Rule::RoundRobinLoneContinues:
+        //: Round Robin: the only ready process goes on without a switch.
         return tr("Antrean kosong saat kuantum habis: proses yang sama tetap berjalan");
     case lab::Rule::HighestResponseRatio:
         //: HRRN: the response ratio of a ready process.
         return tr("Rasio respons tertinggi dipilih: (waiting + burst) / burst");
     case lab::Rule::SwitchCost:
+        //: A scheduling rule: dispatcher time on each change of process.
         return tr("Setiap pergantian proses memakan waktu context switch");
     }
     return {};

@@ -77,6 +77,7 @@ StepsView::StepsView(QWidget *parent) : QWidget(parent)
     m_list->setObjectName(QStringLiteral("labSteps"));
     //: The list of the schedule's decisions as sentences.
     m_list->setAccessibleName(tr("Langkah"));
+    //: What the steps list holds, for screen readers.
     m_list->setAccessibleDescription(tr("Keputusan penjadwal menurut waktu; pilih satu untuk "
                                         "menandai waktunya di Gantt Chart"));
     m_list->setModel(m_model);

@@ -246,11 +246,13 @@ QString keyText(lab::KeyKind kind, const lab::Candidate &candidate)
         //: FCFS: a ready process's arrival time.
         return StepTexts::tr("datang %1").arg(number(candidate.key));
     case lab::KeyKind::Burst:
+        //: SJF: a ready process's burst time.
         return StepTexts::tr("burst %1").arg(number(candidate.key));
     case lab::KeyKind::Remaining:
         //: SRTF: the time a process still has to run.
         return StepTexts::tr("sisa %1").arg(number(candidate.key));
     case lab::KeyKind::Priority:
+        //: A ready process's priority number.
         return StepTexts::tr("prioritas %1").arg(number(candidate.key));
     case lab::KeyKind::ResponseRatio: {
         const lab::Time burst = candidate.key;
