@@ -100,86 +100,6 @@ QString dispatchText(const lab::Workload &workload, const lab::Decision &decisio
     return {};
 }
 
-QString preemptText(const lab::Workload &workload, const lab::Decision &decision)
-{
-    const QString time = number(decision.time);
-    const QString newcomer = processName(workload, decision.chosen);
-    const QString running = processName(workload, decision.displaced);
-    const lab::Candidate *newcomerKey = findCandidate(decision, decision.chosen);
-    const lab::Candidate *runningKey = findCandidate(decision, decision.displaced);
-    if (newcomerKey && runningKey) {
-        const QString newcomerValue = keyText(decision.keyKind, *newcomerKey);
-        const QString runningValue = keyText(decision.keyKind, *runningKey);
-        switch (decision.tie) {
-        case lab::TieBreak::EarlierArrival:
-            //: Newcomers as good as each other: the earlier arrival takes the processor.
-            //: %1 time, %2 the newcomer, %3 its key, %4 the running process, %5 its key.
-            return StepTexts::tr("t=%1: %2 (%3) lebih baik dari %4 yang berjalan (%5): %4 disela; "
-                                 "sama, yang datang lebih dulu: %2 berjalan")
-                .arg(time, newcomer, newcomerValue, running, runningValue);
-        case lab::TieBreak::ListOrder:
-            //: Newcomers as good as each other that arrived together: the earlier place in the
-            //: list takes the processor. %1 time, %2 the newcomer, %3 its key, %4 the running
-            //: process, %5 its key.
-            return StepTexts::tr("t=%1: %2 (%3) lebih baik dari %4 yang berjalan (%5): %4 disela; "
-                                 "sama, datang bersamaan, urutan daftar lebih dulu: %2 berjalan")
-                .arg(time, newcomer, newcomerValue, running, runningValue);
-        case lab::TieBreak::None:
-        case lab::TieBreak::RunningKeeps:
-            break;
-        }
-        //: %1 time, %2 the newcomer, %3 its key (such as "sisa 1"), %4 the running process,
-        //: %5 its key.
-        return StepTexts::tr("t=%1: %2 (%3) lebih baik dari %4 yang berjalan (%5): %4 disela, %2 berjalan")
-            .arg(time, newcomer, newcomerValue, running, runningValue);
-    }
-    //: %1 time, %2 the newcomer, %3 the running process.
-    return StepTexts::tr("t=%1: %2 lebih baik dari %3 yang berjalan: %3 disela, %2 berjalan")
-        .arg(time, newcomer, running);
-}
-
-QString keepText(const lab::Workload &workload, const lab::Decision &decision)
-{
-    const QString time = number(decision.time);
-    const std::size_t runningIndex =
-        decision.displaced != lab::kNoProcess ? decision.displaced : decision.chosen;
-    const lab::Candidate *runningKey = findCandidate(decision, runningIndex);
-    std::size_t newcomerIndex = decision.chosen != runningIndex ? decision.chosen : lab::kNoProcess;
-    if (newcomerIndex == lab::kNoProcess && runningKey) {
-        // The newcomer is the latest arrival among the ready processes as good as the running
-        // one (those that were waiting before can be as good too, but came earlier).
-        lab::Time latest = -1;
-        for (const lab::Candidate &candidate : decision.candidates) {
-            if (candidate.process == runningIndex || candidate.key != runningKey->key
-                || candidate.process >= workload.size()) {
-                continue;
-            }
-            if (workload[candidate.process].arrival > latest) {
-                latest = workload[candidate.process].arrival;
-                newcomerIndex = candidate.process;
-            }
-        }
-    }
-    const QString running = processName(workload, runningIndex);
-    const lab::Candidate *newcomerKey =
-        newcomerIndex == lab::kNoProcess ? nullptr : findCandidate(decision, newcomerIndex);
-    if (newcomerKey && runningKey) {
-        //: %1 time, %2 the newcomer, %3 its key (such as "sisa 2"), %4 the running process,
-        //: %5 its key.
-        return StepTexts::tr("t=%1: %2 (%3) sama dengan %4 yang berjalan (%5): %4 tetap berjalan")
-            .arg(time, processName(workload, newcomerIndex),
-                 keyText(decision.keyKind, *newcomerKey), running,
-                 keyText(decision.keyKind, *runningKey));
-    }
-    if (newcomerIndex != lab::kNoProcess) {
-        //: %1 time, %2 the newcomer, %3 the running process.
-        return StepTexts::tr("t=%1: %2 sama dengan %3 yang berjalan: %3 tetap berjalan")
-            .arg(time, processName(workload, newcomerIndex), running);
-    }
-    //: %1 time, %2 the running process.
-    return StepTexts::tr("t=%1: %2 tetap berjalan").arg(time, running);
-}
-
 // The segment that starts at this instant, if any (segments are in time order and never empty).
 const lab::Segment *segmentStartingAt(const lab::Schedule &schedule, lab::Time time)
 {
@@ -229,6 +149,112 @@ bool newcomerAtQuantumEnd(const lab::Workload &workload, const lab::Schedule &sc
         return false;
     }
     return arrivalAsFreed(workload, decision, previous);
+}
+
+// The process holding the processor as a decision saw it: "P1 yang berjalan", or "P1 yang baru
+// dimuat" when the switch that loaded it has just ended and it has not run yet.
+QString holderPhrase(const lab::Workload &workload, const lab::Schedule &schedule,
+                     const lab::Decision &decision, std::size_t holder)
+{
+    const QString name = processName(workload, holder);
+    const auto after = std::lower_bound(
+        schedule.segments.begin(), schedule.segments.end(), decision.time,
+        [](const lab::Segment &segment, lab::Time t) { return segment.start < t; });
+    if (after != schedule.segments.begin()) {
+        const lab::Segment &before = *std::prev(after);
+        if (before.kind == lab::SegmentKind::Switch && before.end == decision.time
+            && before.process == holder) {
+            //: A process whose context switch has just ended, before it ran: %1 its name.
+            return StepTexts::tr("%1 yang baru dimuat").arg(name);
+        }
+    }
+    //: The process running on the processor: %1 its name.
+    return StepTexts::tr("%1 yang berjalan").arg(name);
+}
+
+QString preemptText(const lab::Workload &workload, const lab::Schedule &schedule,
+                    const lab::Decision &decision)
+{
+    const QString time = number(decision.time);
+    const QString newcomer = processName(workload, decision.chosen);
+    const QString running = processName(workload, decision.displaced);
+    const QString holder = holderPhrase(workload, schedule, decision, decision.displaced);
+    const lab::Candidate *newcomerKey = findCandidate(decision, decision.chosen);
+    const lab::Candidate *runningKey = findCandidate(decision, decision.displaced);
+    if (newcomerKey && runningKey) {
+        const QString newcomerValue = keyText(decision.keyKind, *newcomerKey);
+        const QString runningValue = keyText(decision.keyKind, *runningKey);
+        switch (decision.tie) {
+        case lab::TieBreak::EarlierArrival:
+            //: Newcomers as good as each other: the earlier arrival takes the processor.
+            //: %1 time, %2 the newcomer, %3 its key, %4 "P1 yang berjalan", %5 its key,
+            //: %6 the running process's name.
+            return StepTexts::tr("t=%1: %2 (%3) lebih baik dari %4 (%5): %6 disela; "
+                                 "sama, yang datang lebih dulu: %2 berjalan")
+                .arg(time, newcomer, newcomerValue, holder, runningValue, running);
+        case lab::TieBreak::ListOrder:
+            //: Newcomers as good as each other that arrived together: the earlier place in the
+            //: list takes the processor. %1 time, %2 the newcomer, %3 its key,
+            //: %4 "P1 yang berjalan", %5 its key, %6 the running process's name.
+            return StepTexts::tr("t=%1: %2 (%3) lebih baik dari %4 (%5): %6 disela; "
+                                 "sama, datang bersamaan, urutan daftar lebih dulu: %2 berjalan")
+                .arg(time, newcomer, newcomerValue, holder, runningValue, running);
+        case lab::TieBreak::None:
+        case lab::TieBreak::RunningKeeps:
+            break;
+        }
+        //: %1 time, %2 the newcomer, %3 its key (such as "sisa 1"), %4 "P1 yang berjalan",
+        //: %5 its key, %6 the running process's name.
+        return StepTexts::tr("t=%1: %2 (%3) lebih baik dari %4 (%5): %6 disela, %2 berjalan")
+            .arg(time, newcomer, newcomerValue, holder, runningValue, running);
+    }
+    //: %1 time, %2 the newcomer, %3 "P1 yang berjalan", %4 the running process's name.
+    return StepTexts::tr("t=%1: %2 lebih baik dari %3: %4 disela, %2 berjalan")
+        .arg(time, newcomer, holder, running);
+}
+
+QString keepText(const lab::Workload &workload, const lab::Schedule &schedule,
+                 const lab::Decision &decision)
+{
+    const QString time = number(decision.time);
+    const std::size_t runningIndex =
+        decision.displaced != lab::kNoProcess ? decision.displaced : decision.chosen;
+    const lab::Candidate *runningKey = findCandidate(decision, runningIndex);
+    std::size_t newcomerIndex = decision.chosen != runningIndex ? decision.chosen : lab::kNoProcess;
+    if (newcomerIndex == lab::kNoProcess && runningKey) {
+        // The newcomer is the latest arrival among the ready processes as good as the running
+        // one (those that were waiting before can be as good too, but came earlier).
+        lab::Time latest = -1;
+        for (const lab::Candidate &candidate : decision.candidates) {
+            if (candidate.process == runningIndex || candidate.key != runningKey->key
+                || candidate.process >= workload.size()) {
+                continue;
+            }
+            if (workload[candidate.process].arrival > latest) {
+                latest = workload[candidate.process].arrival;
+                newcomerIndex = candidate.process;
+            }
+        }
+    }
+    const QString running = processName(workload, runningIndex);
+    const QString holder = holderPhrase(workload, schedule, decision, runningIndex);
+    const lab::Candidate *newcomerKey =
+        newcomerIndex == lab::kNoProcess ? nullptr : findCandidate(decision, newcomerIndex);
+    if (newcomerKey && runningKey) {
+        //: %1 time, %2 the newcomer, %3 its key (such as "sisa 2"), %4 "P1 yang berjalan",
+        //: %5 its key, %6 the running process's name.
+        return StepTexts::tr("t=%1: %2 (%3) sama dengan %4 (%5): %6 tetap berjalan")
+            .arg(time, processName(workload, newcomerIndex),
+                 keyText(decision.keyKind, *newcomerKey), holder,
+                 keyText(decision.keyKind, *runningKey), running);
+    }
+    if (newcomerIndex != lab::kNoProcess) {
+        //: %1 time, %2 the newcomer, %3 "P1 yang berjalan", %4 the running process's name.
+        return StepTexts::tr("t=%1: %2 sama dengan %3: %4 tetap berjalan")
+            .arg(time, processName(workload, newcomerIndex), holder, running);
+    }
+    //: %1 time, %2 the running process.
+    return StepTexts::tr("t=%1: %2 tetap berjalan").arg(time, running);
 }
 
 lab::Rule priorityRule(const lab::Settings &settings)
@@ -300,10 +326,10 @@ QString decisionText(const lab::Workload &workload, const lab::Schedule &schedul
         text = dispatchText(workload, decision);
         break;
     case lab::DecisionKind::Preempt:
-        text = preemptText(workload, decision);
+        text = preemptText(workload, schedule, decision);
         break;
     case lab::DecisionKind::Keep:
-        return keepText(workload, decision);
+        return keepText(workload, schedule, decision);
     case lab::DecisionKind::Continue:
         //: Round Robin. %1 the time, %2 the process that goes on.
         return StepTexts::tr("t=%1: antrean kosong saat kuantum habis: %2 tetap berjalan")

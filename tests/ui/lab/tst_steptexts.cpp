@@ -478,6 +478,39 @@ private slots:
                                     "switch 1 satuan waktu")}));
     }
 
+    void aProcessJustLoadedIsPreemptedBeforeItRuns()
+    {
+        // P3 arrives at 3, during the switch that loads P2 (2-4): it counts as arriving at 4,
+        // where it is better than P2, which has not run yet.
+        const Workload workload = namedWorkload({{0, 2}, {0, 4}, {3, 1}});
+        lab::Settings settings;
+        settings.policy = lab::Policy::Srtf;
+        settings.switchCost = 2;
+        const Schedule schedule = lab::solve(workload, settings);
+        QCOMPARE(allStepTexts(workload, schedule),
+                 (QStringList{
+                     QStringLiteral("t=0: siap P1 (sisa 2), P2 (sisa 4); sisa terpendek: P1"),
+                     QStringLiteral("t=2: siap P2 (sisa 4); sisa terpendek: P2, lalu context "
+                                    "switch 2 satuan waktu"),
+                     QStringLiteral("t=4: P3 (sisa 1) lebih baik dari P2 yang baru dimuat (sisa 4): "
+                                    "P2 disela, P3 berjalan, lalu context switch 2 satuan waktu"),
+                     QStringLiteral("t=7: siap P2 (sisa 4); sisa terpendek: P2, lalu context "
+                                    "switch 2 satuan waktu")}));
+    }
+
+    void aProcessJustLoadedKeepsTheProcessorFromAnEqualNewcomer()
+    {
+        Schedule schedule;
+        schedule.segments = {{0, 2, SegmentKind::Run, 0}, {2, 3, SegmentKind::Switch, 1},
+                             {3, 7, SegmentKind::Run, 1}};
+        const Decision d = decision(3, DecisionKind::Keep, KeyKind::Remaining, 1,
+                                    {{1, 4, 0}, {4, 4, 0}}, TieBreak::RunningKeeps, 1);
+        const Workload workload = namedWorkload({{0, 2}, {0, 4}, {9, 9}, {9, 9}, {3, 4}});
+        QCOMPARE(text(workload, d, schedule),
+                 QStringLiteral("t=3: P5 (sisa 4) sama dengan P2 yang baru dimuat (sisa 4): "
+                                "P2 tetap berjalan"));
+    }
+
     void roundRobinScheduleContinuesAlone()
     {
         const Workload workload = namedWorkload({{0, 3}, {4, 1}});
