@@ -185,6 +185,7 @@ void PracticeWindow::createProblemControls()
     m_problemView->setModel(m_problem);
     m_problemView->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_problemView->verticalHeader()->hide();
+    m_problemView->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_problemView->setTabKeyNavigation(false);
 
     m_rules = new QLabel(this);
@@ -238,6 +239,7 @@ void PracticeWindow::createAnswerControls()
         tr("Ketik waktu selesai, turnaround, waiting dan response tiap proses, lalu rata-ratanya"));
     m_answerView->setModel(m_answers);
     m_answerView->verticalHeader()->hide();
+    m_answerView->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_answerView->setEditTriggers(QAbstractItemView::AllEditTriggers);
     m_answerView->setTabKeyNavigation(false);
     connect(m_answers, &AnswerTableModel::answersEdited, this, [this] {
@@ -299,6 +301,7 @@ void PracticeWindow::createSolutionControls()
     m_solutionView->setModel(m_solution);
     m_solutionView->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_solutionView->verticalHeader()->hide();
+    m_solutionView->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_solutionView->setTabKeyNavigation(false);
 
     auto *layout = new QVBoxLayout(m_solutionBox);
