@@ -715,7 +715,9 @@ void PracticeWindow::checkAnswer()
         //: %1 the number of the first piece of the typed schedule that cannot be read.
         lines.append(tr("Jadwal hanya terbaca sampai sebelum potongan %1.").arg(parsed.error->piece + 1));
     }
-    if (result.firstMistake) {
+    if (given.segments.empty() && !parsed.error) {
+        lines.append(tr("Jadwal CPU belum diisi: ketik potongannya atau susun di grid."));
+    } else if (result.firstMistake) {
         lines.append(practiceui::mistakeText(exercise.workload, exercise.solution, *result.firstMistake));
     } else {
         lines.append(tr("Jadwal benar."));

@@ -334,7 +334,8 @@ void ScheduleGrid::keyPressEvent(QKeyEvent *event)
     default:
         break;
     }
-    if (event->key() >= Qt::Key_0 && event->key() <= Qt::Key_9 && event->modifiers() == Qt::NoModifier) {
+    const bool plainKey = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (event->key() >= Qt::Key_0 && event->key() <= Qt::Key_9 && plainKey) {
         const int digit = event->key() - Qt::Key_0;
         choosePiece(lab::SegmentKind::Run, std::size_t(digit == 0 ? 9 : digit - 1));
         return;

@@ -152,6 +152,7 @@ private slots:
     void theRightAnswerScoresFull();
     void aWrongAnswerNamesTheFirstWrongDecision();
     void numbersFromAWrongScheduleAreMarkedAsFollowing();
+    void emptyAndUnreadableAnswers();
     void revealShowsTheSolutionAndKeepsTheAnswers();
     void newExerciseAsksBeforeDiscardingAnswers();
     void changingASettingKeepsTheAnswers();
@@ -520,6 +521,34 @@ void PracticeWindowTest::numbersFromAWrongScheduleAreMarkedAsFollowing()
     typeCell(row, AnswerTableModel::CompletionColumn, QStringLiteral("1"));
     QCOMPARE(answers()->mark(row, AnswerTableModel::CompletionColumn), std::nullopt);
     QCOMPARE(answers()->mark(row, AnswerTableModel::TurnaroundColumn), std::optional<Mark>(Mark::FollowsFromSchedule));
+}
+
+void PracticeWindowTest::emptyAndUnreadableAnswers()
+{
+    // Nothing typed: no point, and the student is told the schedule is missing.
+    click("practiceCheck");
+    const practice::CheckResult nothing = practice::check(shown().workload, shown().solution, m_window->answer());
+    QCOMPARE(nothing.right, 0);
+    QVERIFY2(resultText().startsWith(practiceui::scoreText(0, nothing.total)), qPrintable(resultText()));
+    QVERIFY(resultText().contains(QStringLiteral("Jadwal CPU belum diisi")));
+    QCOMPARE(answers()->mark(0, AnswerTableModel::CompletionColumn), std::optional<Mark>(Mark::Missing));
+    QVERIFY(answers()->index(0, AnswerTableModel::CompletionColumn).data(Qt::AccessibleTextRole).toString()
+                .endsWith(QStringLiteral("belum dijawab")));
+
+    // A cell that holds no number is wrong, and says why; an average may be written as the
+    // laboratory writes it, with a comma or a point.
+    typeCell(0, AnswerTableModel::CompletionColumn, QStringLiteral("lima"));
+    const std::size_t n = shown().workload.size();
+    const lab::Time total = shown().solution.totals.turnaround;
+    const QString average = QString::fromStdString(lab::averageText(total, n, ","));
+    typeCell(answers()->averagesRow(), AnswerTableModel::TurnaroundColumn, average);
+    click("practiceCheck");
+    QCOMPARE(answers()->mark(0, AnswerTableModel::CompletionColumn), std::optional<Mark>(Mark::Wrong));
+    QCOMPARE(answers()->index(0, AnswerTableModel::CompletionColumn).data(Qt::ToolTipRole).toString(),
+             QStringLiteral("salah: bukan angka"));
+    QCOMPARE(answers()->mark(answers()->averagesRow(), AnswerTableModel::TurnaroundColumn),
+             std::optional<Mark>(Mark::Right));
+    QVERIFY(resultText().startsWith(practiceui::scoreText(1, nothing.total)));
 }
 
 void PracticeWindowTest::revealShowsTheSolutionAndKeepsTheAnswers()
