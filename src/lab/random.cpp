@@ -37,7 +37,8 @@ Workload randomWorkload(std::uint64_t seed, const RandomShape &shape)
     workload.reserve(shape.count);
     for (std::size_t i = 0; i < shape.count; ++i) {
         Process process;
-        process.name = "P" + std::to_string(i + 1);
+        process.name = 'P';
+        process.name += std::to_string(i + 1);
         process.arrival = random.between(0, shape.maxArrival);
         process.burst = random.between(shape.minBurst, shape.maxBurst);
         process.priority = random.between(0, shape.maxPriority);
