@@ -229,6 +229,35 @@ private slots:
         QVERIFY(!m_lab->isVisible());
     }
 
+    void wholeKeyboardUse()
+    {
+        // Tab walks the table's commands, the random row, the settings and the commands in order.
+        table()->setFocus();
+        const QStringList expected{"labAdd", "labRemove", "labImport", "labExport", "labRandom", "labSeed",
+                                   "labRandomCount", "labPolicy",
+                                   // FCFS uses neither quantum nor priorities: their boxes are passed over.
+                                   "labSwitchCost"};
+        QWidget *focus = table();
+        for (const QString &name : expected) {
+            QTest::keyClick(focus, Qt::Key_Tab);
+            focus = QApplication::focusWidget();
+            QVERIFY(focus);
+            // A spin box has the focus through its line edit.
+            QWidget *named = focus->objectName().isEmpty() && focus->parentWidget() ? focus->parentWidget() : focus;
+            QCOMPARE(named->objectName(), name);
+        }
+        // Alt and the underlined letter: Hitung, then the label's letter takes the keyboard to
+        // its setting.
+        QTest::keyClick(m_lab, Qt::Key_H, Qt::AltModifier);
+        QTRY_VERIFY(hasResults());
+        QTest::keyClick(m_lab, Qt::Key_C, Qt::AltModifier);
+        auto *switchCost = control<QSpinBox>("labSwitchCost");
+        QTRY_VERIFY(switchCost->hasFocus() || QApplication::focusWidget()->parentWidget() == switchCost);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+        QCOMPARE(m_lab->settings().switchCost, lab::Time(1));
+        QVERIFY(!hasResults());
+    }
+
     // --- editing the table ------------------------------------------------------------------
 
     void typedTextsAreKeptAsTyped()
@@ -499,6 +528,29 @@ private slots:
         QCOMPARE(data.lanes[1].pieces.front().start, 1.0);
         QVERIFY(control<QLabel>("labFigures")->text().contains(QStringLiteral("Context switch: 2")));
         QCOMPARE(result(0, 4), QStringLiteral("8"));
+    }
+
+    void roundRobinLanesShowEveryWait()
+    {
+        // RR q=2: A 0-2, B 2-4, A 4-6, B 6-7, A 7-8.
+        replaceTable(QStringLiteral("A,0,5\nB,1,3\n"));
+        choosePolicy(lab::Policy::RoundRobin);
+        click("labCompute");
+        QCOMPARE(chart()->accessibleDescription(), QStringLiteral("A 0-2, B 2-4, A 4-6, B 6-7, A 7-8"));
+        const gantt::ChartData &data = chart()->chart();
+        QCOMPARE(data.processor.size(), std::size_t(5));
+        QCOMPARE(data.processor[1].lane, 1);
+        QCOMPARE(data.processor[1].kind, gantt::PieceKind::Run);
+        const auto pieces = [](const gantt::ChartLane &lane) {
+            QStringList texts;
+            for (const gantt::LanePiece &piece : lane.pieces)
+                texts << QStringLiteral("%1%2-%3").arg(piece.running ? "run " : "wait ").arg(piece.start).arg(piece.end);
+            return texts;
+        };
+        QCOMPARE(pieces(data.lanes[0]), (QStringList{"run 0-2", "wait 2-4", "run 4-6", "wait 6-7", "run 7-8"}));
+        QCOMPARE(pieces(data.lanes[1]), (QStringList{"wait 1-2", "run 2-4", "wait 4-6", "run 6-7"}));
+        QVERIFY(data.title.contains(QStringLiteral("Round Robin (q = 2)")));
+        QVERIFY(data.title.contains(QStringLiteral("Waiting: 6/2 = 3 ")));
     }
 
     void settingsFollowThePolicy()
