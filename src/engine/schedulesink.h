@@ -33,6 +33,10 @@ public:
     // An unexpected failure stopped the run: show the "Fatal Error" box (stop icon) with this text.
     virtual void showFatalError(const std::string &text) = 0;
 
+    // The run was stopped by a failure with this description ("Overflow"); told right before
+    // showFatalError. Sinks that draw no picture of the schedule leave it as it is.
+    virtual void runStopped(const std::string &description) { static_cast<void>(description); }
+
     // Enables Timer1, the blink of HasilAWT.
     virtual void enableBlinkTimer() = 0;
 

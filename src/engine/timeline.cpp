@@ -28,6 +28,7 @@ public:
     void showStepMessage(const std::string &) override {}
     void refuseSchedule(const std::string &, const std::string &) override {}
     void showFatalError(const std::string &) override {}
+    void runStopped(const std::string &description) override { m_timeline.stoppedBy = description; }
     void enableBlinkTimer() override {}
     void processScheduled(int index, double start, double finish) override
     {

@@ -26,6 +26,8 @@ struct Timeline {
     std::vector<TimelineBar> bars;
     std::string waitingResult;
     std::string turnaroundResult;
+    // The description of the failure that stopped the run ("Overflow"), empty otherwise.
+    std::string stoppedBy;
 
     // The finish of the last process on the processor, 0 when none was scheduled.
     double end() const;

@@ -6,6 +6,8 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <algorithm>
+
 namespace {
 
 // A window manager frames a new window within a few frames of its mapping; no event tells the
@@ -46,20 +48,41 @@ QMargins FrameCentring::expectedFrameMargins(const QWidget *window)
     return {};
 }
 
+QPoint FrameCentring::framePositionInside(QSize client, const QMargins &frame, const QRect &area)
+{
+    const QPoint centred = framePosition(client, frame, area);
+    return QPoint(std::max(centred.x(), area.left()), std::max(centred.y(), area.top()));
+}
+
+QPoint FrameCentring::position(QSize client, const QMargins &frame) const
+{
+    return m_inside ? framePositionInside(client, frame, m_area) : framePosition(client, frame, m_area);
+}
+
 void FrameCentring::centre(QWidget *window, const QRect &area, QSize client)
 {
-    auto *placement = new FrameCentring(window, area, client);
+    place(window, area, client, false);
+}
+
+void FrameCentring::centreInside(QWidget *window, const QRect &area, QSize client)
+{
+    place(window, area, client, true);
+}
+
+void FrameCentring::place(QWidget *window, const QRect &area, QSize client, bool inside)
+{
+    auto *placement = new FrameCentring(window, area, client, inside);
     if (window->isVisible())
         placement->placeShownWindow();
     else
         window->installEventFilter(placement);   // placed when it is shown
 }
 
-FrameCentring::FrameCentring(QWidget *window, const QRect &area, QSize client)
-    : QObject(window), m_window(window), m_area(area), m_client(client)
+FrameCentring::FrameCentring(QWidget *window, const QRect &area, QSize client, bool inside)
+    : QObject(window), m_window(window), m_area(area), m_client(client), m_inside(inside)
 {
     // A window that is never shown takes the place of its size now.
-    m_window->move(framePosition(clientSize(), expectedFrameMargins(window), area));
+    m_window->move(position(clientSize(), expectedFrameMargins(window)));
 }
 
 QSize FrameCentring::clientSize() const
@@ -80,7 +103,7 @@ void FrameCentring::placeShownWindow()
 {
     const QMargins own = frameMarginsOf(m_window);
     if (!own.isNull()) {
-        m_window->move(framePosition(clientSize(), own, m_area));
+        m_window->move(position(clientSize(), own));
         deleteLater();
         return;
     }
@@ -88,7 +111,7 @@ void FrameCentring::placeShownWindow()
     // window manager puts the frame around it), so the expected frame is allowed for here and
     // the result checked once the real frame is there.
     const QMargins assumed = expectedFrameMargins(m_window);
-    m_window->move(framePosition(clientSize(), assumed, m_area) + QPoint(assumed.left(), assumed.top()));
+    m_window->move(position(clientSize(), assumed) + QPoint(assumed.left(), assumed.top()));
     auto *look = new QTimer(this);
     look->setInterval(kFrameLookMs);
     connect(look, &QTimer::timeout, this, &FrameCentring::lookForFrame);
@@ -102,7 +125,7 @@ void FrameCentring::lookForFrame()
     if (frame.isNull())
         return;
     // Framed now: placed again if the frame was not the one expected, and then left alone.
-    const QPoint wanted = framePosition(m_window->size(), frame, m_area);
+    const QPoint wanted = position(m_window->size(), frame);
     if (m_window->windowHandle()->framePosition() != wanted)
         m_window->move(wanted);
     deleteLater();

@@ -75,6 +75,20 @@ private slots:
                  QPoint(100, 50));
     }
 
+    // A window larger than the screen's available area (the fixed main window at scale 2 on a
+    // 1280 x 1024 screen) is centred, but its title bar stays on the screen.
+    void framePositionInsideKeepsTheTitleBarOnScreen()
+    {
+        const QMargins titleBar(1, 20, 1, 1);
+        const QRect available(0, 28, 1280, 996);   // a panel along the top
+        QCOMPARE(FrameCentring::framePosition(QSize(1074, 1140), titleBar, available), QPoint(102, -55));
+        QCOMPARE(FrameCentring::framePositionInside(QSize(1074, 1140), titleBar, available), QPoint(102, 28));
+        QCOMPARE(FrameCentring::framePositionInside(QSize(1400, 500), titleBar, available), QPoint(0, 265));
+        // A window that fits is centred exactly as before.
+        QCOMPARE(FrameCentring::framePositionInside(QSize(537, 601), titleBar, QRect(0, 0, 1280, 1024)),
+                 QPoint(370, 201));
+    }
+
     void aOneSentenceMessageIsOneLine()
     {
         QWidget owner;

@@ -4,14 +4,18 @@
 #include "platform/messagebox.h"
 #include "ui/button/buttonform.h"
 #include "ui/button/xpbuttonx.h"
+#include "ui/gantt/companionplacement.h"
 #include "ui/gantt/ganttchart.h"
 #include "ui/gantt/ganttlayout.h"
 #include "ui/gantt/ganttpicture.h"
 #include "ui/gantt/timelinesource.h"
 #include "ui/report/textreport.h"
+#include "ui/windowrole.h"
 
 #include <QCheckBox>
 #include <QClipboard>
+#include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
@@ -21,7 +25,9 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QPointer>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -37,7 +43,13 @@ QString policyName(engine::Policy policy)
     return toQString(policy == engine::Policy::Fcfs ? kFcfsName : kSjfName);
 }
 
-// The policy, then each average as the run wrote it, once it has.
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("frmGantt", text);
+}
+
+// The policy, then each average as the run wrote it, once it has; a run stopped by a failure
+// says so.
 QString chartTitle(engine::Policy policy, const engine::Timeline &timeline)
 {
     QString title = policyName(policy);
@@ -49,15 +61,54 @@ QString chartTitle(engine::Policy policy, const engine::Timeline &timeline)
         title += QStringLiteral("   ") + toQString(kTurnaroundAverageLabel) + QStringLiteral(": ")
             + QString::fromStdString(timeline.turnaroundResult);
     }
+    if (!timeline.stoppedBy.empty())
+        title = translated("%1   dihentikan: %2").arg(title, QString::fromStdString(timeline.stoppedBy));
     return title;
 }
 
-// The picture goes where pictures go, else into the home folder.
+// What a screen reader says of a chart: which chart, its policy, its averages or its failure.
+QString chartName(const QString &chart, engine::Policy policy, const engine::Timeline &timeline)
+{
+    QString name = translated("%1 %2").arg(chart, policyName(policy));
+    if (!timeline.waitingResult.empty())
+        name = translated("%1, Awaiting Time %2").arg(name, QString::fromStdString(timeline.waitingResult));
+    if (!timeline.turnaroundResult.empty())
+        name = translated("%1, Turn Around %2").arg(name, QString::fromStdString(timeline.turnaroundResult));
+    if (!timeline.stoppedBy.empty())
+        name = translated("%1, dihentikan: %2").arg(name, QString::fromStdString(timeline.stoppedBy));
+    return name;
+}
+
+// The picture goes where pictures go, else into the home folder (a pictures folder that is not
+// there would leave the file dialog in the working folder).
 QString pictureFolder()
 {
     const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    return pictures.isEmpty() ? QDir::homePath() : pictures;
+    return pictures.isEmpty() || !QDir(pictures).exists() ? QDir::homePath() : pictures;
 }
+
+// What the window leaves with its owner for the next one: kept while the owner lives.
+class WindowMemory : public QObject {
+public:
+    static constexpr const char *kName = "frmGanttMemory";
+
+    explicit WindowMemory(QObject *owner) : QObject(owner) { setObjectName(QString::fromLatin1(kName)); }
+
+    static WindowMemory *of(QObject *owner, bool create)
+    {
+        if (!owner)
+            return nullptr;
+        for (QObject *child : owner->children()) {
+            if (auto *memory = dynamic_cast<WindowMemory *>(child))
+                return memory;
+        }
+        return create ? new WindowMemory(owner) : nullptr;
+    }
+
+    QRect frame;     // the whole frame, title bar included
+    QSize client;
+    bool compare = false;
+};
 
 QString askPictureFile(QWidget *parent, const QString &suggested)
 {
@@ -74,8 +125,8 @@ QString askPictureFile(QWidget *parent, const QString &suggested)
 
 } // namespace
 
-frmGantt::frmGantt(gantt::TimelineSource &source)
-    : QWidget(nullptr, Qt::Window),
+frmGantt::frmGantt(gantt::TimelineSource &source, QWidget *owner)
+    : QWidget(owner, Qt::Window),
       m_source(source),
       m_pictureFileQuestion(askPictureFile)
 {
@@ -83,6 +134,8 @@ frmGantt::frmGantt(gantt::TimelineSource &source)
     createControls();
     createButtons();
     layOutControls();
+    if (const WindowMemory *memory = WindowMemory::of(owner, false))
+        m_chkCompare->setChecked(memory->compare);
     timelineChanged();
 }
 
@@ -95,7 +148,7 @@ void frmGantt::createWindow()
     setObjectName(QStringLiteral("frmGantt"));
     setWindowTitle(toQString(kWindowTitle));
     setWindowIcon(QIcon(kIconResource));
-    setAttribute(Qt::WA_DeleteOnClose);
+    windowrole::announceAs(this, QAccessible::Window);
     QPalette windowPalette = palette();
     windowPalette.setColor(QPalette::Window, m_source.backColor());
     setPalette(windowPalette);
@@ -107,10 +160,12 @@ void frmGantt::createControls()
     m_chart = new gantt::GanttChart(this);
     m_chart->setObjectName(QStringLiteral("GanttChart"));
     m_chart->setAccessibleName(toQString(kChartName));
+    m_chart->setFocusPolicy(Qt::StrongFocus);
 
     m_chartOther = new gantt::GanttChart(this);
     m_chartOther->setObjectName(QStringLiteral("GanttChartOther"));
     m_chartOther->setAccessibleName(toQString(kOtherChartName));
+    m_chartOther->setFocusPolicy(Qt::StrongFocus);
     m_chartOther->hide();
 
     m_chkCompare = new QCheckBox(toQString(kCompareCaption), this);
@@ -156,6 +211,9 @@ void frmGantt::layOutControls()
     row->setSpacing(kWindowSpacing);
     row->addWidget(m_chkCompare);
     row->addStretch(1);
+    // The charts first: a screen reader reaches each by Tab and reads its name.
+    setTabOrder(m_chart, m_chartOther);
+    setTabOrder(m_chartOther, m_chkCompare);
     QWidget *previous = m_chkCompare;
     for (XPButtonX *button : std::as_const(m_buttonOrder)) {
         row->addWidget(button);
@@ -165,21 +223,59 @@ void frmGantt::layOutControls()
     window->addLayout(row);
 }
 
+QRect frmGantt::availableArea() const
+{
+    const QWidget *owner = parentWidget();
+    const QScreen *screen = owner && owner->screen() ? owner->screen() : this->screen();
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+// Beside the owner, where the run can be watched while the owner's buttons are used; centred
+// without an owner on screen.
 void frmGantt::placeOnScreen()
 {
-    const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
+    const QRect area = availableArea();
+    if (area.isEmpty())
         return;
-    FrameCentring::centre(this, screen->availableGeometry());
+    const QWidget *owner = parentWidget();
+    if (!owner || !owner->isVisible()) {
+        FrameCentring::centre(this, area);
+        return;
+    }
+    const QMargins margins = FrameCentring::expectedFrameMargins(this);
+    const QSize frame = size().grownBy(margins);
+    const QRect target = companion::placeBeside(owner->frameGeometry(), frame, area);
+    // A window larger than the area is made to fit it.
+    if (target.size() != frame)
+        resize(target.size().shrunkBy(margins).expandedTo(minimumSizeHint()));
+    restorePlace(target);
+}
+
+// Puts the whole frame at that place, inside the available area.
+void frmGantt::restorePlace(const QRect &frame)
+{
+    const QRect inside = companion::keepInside(frame, availableArea());
+    FrameCentring::centre(this, inside, size());
 }
 
 void frmGantt::bringForward()
 {
-    show();
-    // Centred once its frame is known; a window shown again stays where the user left it.
     if (!m_placed) {
         m_placed = true;
-        placeOnScreen();
+        const WindowMemory *memory = WindowMemory::of(parentWidget(), false);
+        if (memory && memory->client.isValid()) {
+            // Where the user left the previous one, as large as it was.
+            resize(memory->client);
+            show();
+            restorePlace(memory->frame);
+        } else {
+            show();
+            placeOnScreen();
+        }
+    } else {
+        show();
     }
     raise();
     activateWindow();
@@ -198,10 +294,12 @@ void frmGantt::showLastRun()
     const std::optional<gantt::RunInputs> inputs = m_source.lastRunInputs();
     if (!inputs) {
         m_chart->showNothing();
+        m_chart->setAccessibleName(toQString(kChartName));
         return;
     }
     const engine::Timeline &timeline = m_source.lastTimeline();
     m_chart->showRun(chartTitle(inputs->policy, timeline), timeline, inputs->processes);
+    m_chart->setAccessibleName(chartName(toQString(kChartName), inputs->policy, timeline));
 }
 
 void frmGantt::showOtherPolicy()
@@ -211,6 +309,7 @@ void frmGantt::showOtherPolicy()
     const std::optional<gantt::RunInputs> inputs = m_source.lastRunInputs();
     if (!inputs) {
         m_chartOther->showNothing();
+        m_chartOther->setAccessibleName(toQString(kOtherChartName));
         return;
     }
     // Computed apart from the run: the main window hears nothing of it.
@@ -218,6 +317,7 @@ void frmGantt::showOtherPolicy()
     const engine::Timeline timeline =
         engine::computeTimeline(other, inputs->processes, inputs->decimalSeparator);
     m_chartOther->showRun(chartTitle(other, timeline), timeline, inputs->processes);
+    m_chartOther->setAccessibleName(chartName(toQString(kOtherChartName), other, timeline));
 }
 
 QList<const gantt::GanttChart *> frmGantt::visibleCharts() const
@@ -272,6 +372,25 @@ QString frmGantt::suggestedPictureName()
 {
     return toQString(kPictureNamePrefix) + report::textReportStamp(QDateTime::currentDateTime())
         + QStringLiteral(".png");
+}
+
+void frmGantt::closeEvent(QCloseEvent *event)
+{
+    QWidget::closeEvent(event);
+    if (!event->isAccepted())
+        return;
+    if (WindowMemory *memory = WindowMemory::of(parentWidget(), true)) {
+        memory->frame = frameGeometry();
+        memory->client = size();
+        memory->compare = m_chkCompare->isChecked();
+    }
+    // Gone once the event loop runs again, unless it was opened again before: a close followed
+    // at once by the menu item leaves this window shown.
+    const QPointer<frmGantt> window(this);
+    QTimer::singleShot(0, qApp, [window] {
+        if (window && !window->isVisible())
+            delete window.data();
+    });
 }
 
 void frmGantt::keyPressEvent(QKeyEvent *event)

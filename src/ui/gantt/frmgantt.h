@@ -16,17 +16,20 @@ class TimelineSource;
 
 // The Gantt chart window: the last run's schedule as a chart that grows with the run, and on
 // request the other policy's schedule for the same inputs under it. It reads everything from
-// the TimelineSource it was created with and changes nothing there. Modeless and without an
-// owner; the window that created it keeps the one instance and tells it when the timeline
-// changed.
+// the TimelineSource it was created with and changes nothing there. Modeless and resizable; a
+// companion of its owner (the window manager keeps it above the owner), which keeps the one
+// instance and tells it when the timeline changed. Closed, it goes away once the event loop
+// runs again, unless it was shown again before that; its place, size and comparison tick are
+// kept with the owner for the next one.
 class frmGantt : public QWidget {
     Q_OBJECT
 
 public:
-    explicit frmGantt(gantt::TimelineSource &source);
+    explicit frmGantt(gantt::TimelineSource &source, QWidget *owner = nullptr);
     ~frmGantt() override;
 
-    // Shows the window, centred the first time, and brings it to the front.
+    // Shows the window and brings it to the front: the first time beside its owner (centred
+    // without one), later where the user left it.
     void bringForward();
 
     // Reads the last run again from the source and redraws both charts.
@@ -49,6 +52,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void createWindow();
@@ -56,6 +60,8 @@ private:
     void createButtons();
     void layOutControls();
     void placeOnScreen();
+    void restorePlace(const QRect &frame);
+    QRect availableArea() const;
     void showLastRun();
     void showOtherPolicy();
     QList<const gantt::GanttChart *> visibleCharts() const;

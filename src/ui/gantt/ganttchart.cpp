@@ -8,6 +8,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 #include <algorithm>
 #include <cmath>
@@ -388,6 +390,13 @@ void GanttChart::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     paint(painter, size(), QRectF(event->rect()));
+    if (hasFocus()) {
+        // Reached with Tab: the usual focus frame just inside the chart's border.
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = rect().adjusted(2, 2, -2, -2);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
 }
 
 } // namespace gantt

@@ -13,6 +13,7 @@
 #include "ui/lab/schedulinglab.h"
 #include "ui/main/form1controls.h"
 #include "ui/main/form1layout.h"
+#include "ui/main/menubarkeys.h"
 #include "ui/main/programexit.h"
 #include "ui/practice/practicewindow.h"
 #include "ui/report/form2.h"
@@ -72,6 +73,7 @@ Form1::Form1(QWidget *parent)
     createPushButtons();
     createCommandButtons();
     createMenu();
+    menubarkeys::install(menuBar());
     createTimers();
     installKeyFilters();
     applyTabOrder();
@@ -118,6 +120,9 @@ void Form1::createControls()
     for (int i = 0; i < 5; ++i) {
         m_awtDetail[i] = control<QLabel>(qPrintable(QStringLiteral("AWTDetail_%1").arg(i)));
         m_turnAround[i] = control<QLabel>(qPrintable(QStringLiteral("TurnAround_%1").arg(i)));
+        // Read out by what they are; their text ("P1 = 0") is the value.
+        m_awtDetail[i]->setAccessibleName(tr("Waiting Time P%1").arg(i + 1));
+        m_turnAround[i]->setAccessibleName(tr("Turn Around P%1").arg(i + 1));
     }
     m_hasilAWT = control<QLineEdit>("HasilAWT");
     m_hasilATT = control<QLineEdit>("HasilATT");
@@ -245,7 +250,7 @@ void Form1::showEvent(QShowEvent *event)
     if (!m_centred) {
         m_centred = true;
         if (QScreen *screen = this->screen())
-            FrameCentring::centre(this, screen->availableGeometry(), sizeHint().expandedTo(size()));
+            FrameCentring::centreInside(this, screen->availableGeometry(), sizeHint().expandedTo(size()));
     }
     QMainWindow::showEvent(event);
 }
@@ -287,6 +292,15 @@ void Form1::writeBufferText()
 
 void Form1::Command1_Click()
 {
+    // A click that waited behind the Enter closing a step message arrives inside that message's
+    // event loop: the run in progress goes on as if nothing had been pressed.
+    if (m_running)
+        return;
+    m_running = true;
+    const struct RunEnd {
+        bool &running;
+        ~RunEnd() { running = false; }
+    } runEnd{m_running};
     clearTimeline();
     if (!Form_Load())
         return;
@@ -319,6 +333,8 @@ std::string Form1::decimalSeparator() const
 
 void Form1::Command3_Click()
 {
+    if (m_running)
+        return;   // Reset waits for the run in progress, whichever way it was pressed
     for (int box : {1, 2, 3, 4, 10, 5, 6, 7, 8, 9})
         m_text[box]->setText(QStringLiteral("0"));
     for (int i = 0; i < 5; ++i)
@@ -379,7 +395,7 @@ void Form1::mngantt_Click()
 {
     // Created on first use only, so that start-up does not pay for it.
     if (!m_gantt)
-        m_gantt = new frmGantt(*this);
+        m_gantt = new frmGantt(*this, this);   // a companion, kept above this window
     m_gantt->bringForward();
 }
 
@@ -650,6 +666,12 @@ void Form1::enableBlinkTimer()
     // Enabling a running timer changes nothing; a restart would shift the blink's rhythm.
     if (!m_timer1->isActive())
         m_timer1->start();
+}
+
+void Form1::runStopped(const std::string &description)
+{
+    m_timeline.stoppedBy = description;
+    timelineChanged();
 }
 
 void Form1::processScheduled(int index, double start, double finish)

@@ -133,6 +133,7 @@ private:
     void showFatalError(const std::string &text) override;
     void enableBlinkTimer() override;
     void processScheduled(int index, double start, double finish) override;
+    void runStopped(const std::string &description) override;
 
     // gantt::TimelineSource, and keeping it: a run starts an empty timeline with its inputs,
     // Reset and a refusal clear both, and the open chart window hears of every change.
@@ -149,6 +150,9 @@ private:
     engine::WorkingValues m_values;
     QString m_savedCaption;
     bool m_centred = false;
+    // True while Proses runs: its step messages' event loops must not start another run, nor a
+    // Reset, on the working values it shares with them.
+    bool m_running = false;
 
     QHash<QString, QWidget *> m_controls;
     QHash<QLineEdit *, KeyPressHandler> m_keyPressHandlers;

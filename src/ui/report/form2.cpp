@@ -9,8 +9,11 @@
 #include "ui/formunits.h"
 #include "ui/report/printedreport.h"
 #include "ui/report/reportsource.h"
+#include "ui/windowrole.h"
 
+#include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QIcon>
 #include <QListWidget>
 #include <QScreen>
@@ -54,6 +57,7 @@ Form2::Form2(const report::ReportSource *source)
     setWindowTitle(QStringLiteral("Print"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/quorvel.png")));
     setAttribute(Qt::WA_DeleteOnClose);
+    windowrole::announceAs(this, QAccessible::Dialog);
     setFixedSize(toPixels(Layout::clientWidth), toPixels(Layout::clientHeight));
     createControls();
 }
@@ -173,4 +177,20 @@ void Form2::XPButtonX1_Click()
 void Form2::XPButtonX2_Click()
 {
     close();
+}
+
+void Form2::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        XPButtonX2_Click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void Form2::closeEvent(QCloseEvent *event)
+{
+    QWidget::closeEvent(event);
+    if (event->isAccepted() && s_instance == this)
+        s_instance = nullptr;
 }

@@ -34,6 +34,12 @@ public:
     // "&Cancel": closes the window without printing.
     void XPButtonX2_Click();
 
+protected:
+    // Escape closes the window, as Cancel does.
+    void keyPressEvent(QKeyEvent *event) override;
+    // A closed window is no longer the instance: Print right after a close opens a new one.
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     void createControls();
     void placeOnScreen();

@@ -4,6 +4,7 @@
 #include "ui/main/shownform1.h"
 
 #include "common/testsupport.h"
+#include "ui/gantt/companionplacement.h"
 #include "ui/gantt/frmgantt.h"
 #include "ui/gantt/ganttchart.h"
 #include "ui/main/form1.h"
@@ -13,12 +14,16 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTemporaryDir>
 
 using gantt::GanttChart;
@@ -73,6 +78,12 @@ private:
         return windows;
     }
 
+    void closeAndWait(QPointer<frmGantt> window)
+    {
+        QTRY_VERIFY(window.isNull());
+        QVERIFY(chartWindows().isEmpty());
+    }
+
     frmGantt *openChart()
     {
         get<QAction>("mngantt")->trigger();
@@ -124,12 +135,13 @@ private slots:
     void menuItemOpensOneWindowCreatedOnFirstUse()
     {
         const QList<QAction *> items = get<QMenu>("mnprog")->actions();
-        QCOMPARE(items.size(), 2);
-        QCOMPARE(items.at(0)->objectName(), QStringLiteral("mngantt"));
-        QCOMPARE(items.at(0)->text(), QStringLiteral("&Gantt Chart"));
-        QCOMPARE(items.at(0)->shortcut(), QKeySequence(QStringLiteral("Ctrl+G")));
-        QCOMPARE(items.at(1)->objectName(), QStringLiteral("mnabout"));
-        QCOMPARE(items.at(1)->text(), QStringLiteral("About"));
+        QVERIFY(items.size() >= 2);
+        QAction *gantt = get<QAction>("mngantt");
+        QVERIFY(items.contains(gantt));
+        QCOMPARE(gantt->text(), QStringLiteral("&Gantt Chart"));
+        QCOMPARE(gantt->shortcut(), QKeySequence(QStringLiteral("Ctrl+G")));
+        QCOMPARE(items.last()->objectName(), QStringLiteral("mnabout"));   // About stays last
+        QCOMPARE(items.last()->text(), QStringLiteral("About"));
         QVERIFY(chartWindows().isEmpty());
 
         // The shortcut works from an input box and types nothing there.
@@ -142,7 +154,8 @@ private slots:
 
         QCOMPARE(window->objectName(), QStringLiteral("frmGantt"));
         QCOMPARE(window->windowTitle(), QStringLiteral("Gantt Chart"));
-        QVERIFY(!window->parentWidget());
+        QCOMPARE(window->parentWidget(), static_cast<QWidget *>(m_form.get()));   // a companion
+        QVERIFY(window->isWindow());
         QVERIFY(!window->isModal());
         QCOMPARE(window->palette().color(QPalette::Window), m_form->backColor());
         QVERIFY(!window->windowIcon().isNull());
@@ -331,6 +344,192 @@ private slots:
         QCOMPARE(m_messages->messages().size(), 1);
         QCOMPARE(m_messages->messages().first().icon, MessageIcon::Critical);
         QVERIFY(m_messages->messages().first().text.startsWith(QLatin1String("Gambar tidak dapat disimpan ke ")));
+    }
+
+    // --- beside the main window, where the user left it ---------------------------------------
+
+    void opensBesideTheMainWindowInsideTheScreen()
+    {
+        const QRect available = m_form->screen()->availableGeometry();
+        for (const QPoint corner : {available.topLeft(), QPoint(available.right() - m_form->frameGeometry().width() + 1,
+                                                               available.top())}) {
+            m_form->move(corner);
+            frmGantt *window = openChart();
+            const QRect frame = window->frameGeometry();
+            QVERIFY(available.contains(frame));
+            QCOMPARE(frame, companion::placeBeside(m_form->frameGeometry(), frame.size(), available));
+            // The run's buttons stay visible: the chart covers no more of the main window than
+            // any other place inside the screen would.
+            QPointer<frmGantt> closed(window);
+            window->close();
+            closeAndWait(closed);
+            // A fresh main window forgets where its chart window was.
+            closeForm();
+            QVERIFY(openForm());
+        }
+    }
+
+    void reopenedWhereItWasLeftWithItsTick()
+    {
+        frmGantt *window = openChart();
+        const QRect available = window->screen()->availableGeometry();
+        window->resize(window->minimumSizeHint().width() + 20, window->minimumSizeHint().height() + 30);
+        window->move(available.topLeft() + QPoint(13, 17));
+        setCompare(window, true);
+        QTest::qWait(20);
+        const QRect frame = window->frameGeometry();
+        const QSize size = window->size();
+
+        // Close, Alt+C, Escape: each time the next window comes back the same.
+        const std::function<void(frmGantt *)> closers[] = {
+            [](frmGantt *w) { QTest::mouseClick(w->findChild<QWidget *>("CMBClose"), Qt::LeftButton); },
+            [](frmGantt *w) { QTest::keyClick(w, Qt::Key_C, Qt::AltModifier); },
+            [](frmGantt *w) { QTest::keyClick(w, Qt::Key_Escape); },
+        };
+        for (const auto &closeIt : closers) {
+            QPointer<frmGantt> closed(window);
+            closeIt(window);
+            closeAndWait(closed);
+            get<QAction>("mngantt")->trigger();
+            window = chartWindows().value(0);
+            QVERIFY(window);
+            QVERIFY(QTest::qWaitForWindowExposed(window));
+            QCOMPARE(window->size(), size);
+            QCOMPARE(window->frameGeometry(), frame);
+            QVERIFY(window->findChild<QCheckBox *>("chkCompare")->isChecked());
+            QVERIFY(chart(window, "GanttChartOther")->isVisible());
+        }
+    }
+
+    void closedAndOpenedAgainAtOnceStaysOpen()
+    {
+        setWorkedExample();
+        pressProses();
+        frmGantt *window = openChart();
+        QPointer<frmGantt> first(window);
+        // Escape, then Ctrl+G before the event loop runs again.
+        QTest::keyClick(window, Qt::Key_Escape);
+        QVERIFY(!window->isVisible());
+        get<QAction>("mngantt")->trigger();
+        QTest::qWait(50);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(chartWindows().size(), 1);
+        QVERIFY(chartWindows().first()->isVisible());
+        QCOMPARE(bars(chartWindows().first()), kFcfsBars);
+
+        // The same with the Close button.
+        QTest::mouseClick(chartWindows().first()->findChild<QWidget *>("CMBClose"), Qt::LeftButton);
+        get<QAction>("mngantt")->trigger();
+        QTest::qWait(50);
+        QCOMPARE(chartWindows().size(), 1);
+        QVERIFY(chartWindows().first()->isVisible());
+    }
+
+    // --- titles, names and pictures -----------------------------------------------------------
+
+    void chartsAreNamedByPolicyAndAveragesAndReachedWithTab()
+    {
+        setWorkedExample();
+        pressProses();
+        frmGantt *window = openChart();
+        setCompare(window, true);
+        const QString point = QLocale::system().decimalPoint();
+        QCOMPARE(chart(window)->accessibleName(),
+                 QStringLiteral("Gantt Chart FCFS, Awaiting Time 41/5 = 8") + point
+                     + QStringLiteral("2 satuan waktu, Turn Around 65/5 = 13 satuan waktu"));
+        QVERIFY(chart(window, "GanttChartOther")->accessibleName().startsWith(
+            QLatin1String("Gantt Chart pembanding SJF Non Preemptive, Awaiting Time ")));
+        pressReset();
+        QCOMPARE(chart(window)->accessibleName(), QStringLiteral("Gantt Chart"));
+
+        // Tab walks through both charts, then the check box and the buttons.
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        window->findChild<QWidget *>("CMBClose")->setFocus();
+        QStringList reached;
+        for (int i = 0; i < 5; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            reached << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(reached, (QStringList{"GanttChart", "GanttChartOther", "chkCompare", "CMBSalin", "CMBSimpanGambar"}));
+    }
+
+    void stoppedRunSaysSoInItsTitle()
+    {
+        frmGantt *window = openChart();
+        setCompare(window, true);
+        setBoxes({"0", "0", "0", "0", "0"}, {"9999", "9999", "9999", "9999", "1"});
+        pressProses();
+        QCOMPARE(chart(window)->chart().title, QStringLiteral("FCFS   dihentikan: Overflow"));
+        QVERIFY(chart(window)->accessibleName().endsWith(QLatin1String(", dihentikan: Overflow")));
+        // The other policy's chart, computed apart, stops on the same failure.
+        QCOMPARE(chart(window, "GanttChartOther")->chart().title,
+                 QStringLiteral("SJF Non Preemptive   dihentikan: Overflow"));
+        // A finished run afterwards has its averages again.
+        setWorkedExample();
+        pressProses();
+        QVERIFY(chart(window)->chart().title.startsWith(QLatin1String("FCFS   Awaiting Time: 41/5")));
+    }
+
+    void picturesOfANarrowWindowHoldTheWholeTitle()
+    {
+        setWorkedExample();
+        choose("Option2");
+        pressProses();
+        frmGantt *window = openChart();
+        window->resize(window->minimumSizeHint().width(), window->height());
+        QTRY_COMPARE(window->width(), window->minimumSizeHint().width());
+        GanttChart *shown = chart(window);
+        const QString title = shown->chart().title;
+        QVERIFY(QFontMetrics(gantt::chartFont(true)).horizontalAdvance(title) > shown->width());
+
+        QApplication::clipboard()->clear();
+        QTest::mouseClick(window->findChild<QWidget *>("CMBSalin"), Qt::LeftButton);
+        const QImage image = QApplication::clipboard()->image();
+        const QSize logical = shown->pictureSize();
+        QCOMPARE(image.size(), logical * window->devicePixelRatioF());
+        const gantt::ChartLayout layout = shown->layout(logical);
+        QVERIFY(layout.titleLines().size() >= 2);
+        QCOMPARE(layout.titleLines().join(QLatin1Char(' ')).simplified(), title.simplified());
+        const QRectF lastLine = layout.titleLineRect(static_cast<int>(layout.titleLines().size()) - 1);
+        QVERIFY(lastLine.bottom() <= layout.processorBarBand().top());
+        QVERIFY(lastLine.right() <= logical.width());
+        // On screen too, the chart is tall enough for the wrapped title.
+        QVERIFY(shown->height() >= shown->heightForWidth(shown->width()));
+    }
+
+    void picturesAreOfferedInTheHomeFolderWithoutAPicturesFolder()
+    {
+        QTemporaryDir home;
+        QVERIFY(home.isValid());
+        const QByteArray oldHome = qgetenv("HOME");
+        const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
+        qputenv("HOME", home.path().toLocal8Bit());
+        qunsetenv("XDG_CONFIG_HOME");
+        frmGantt *window = openChart();
+        QString suggested;
+        window->setPictureFileQuestion([&](QWidget *, const QString &offered) {
+            suggested = offered;
+            return QString();
+        });
+        QTest::mouseClick(window->findChild<QWidget *>("CMBSimpanGambar"), Qt::LeftButton);
+        QCOMPARE(QFileInfo(suggested).absolutePath(), QDir(home.path()).absolutePath());
+
+        // With the folder there, it is offered.
+        QVERIFY(QDir(home.path()).mkdir(QStringLiteral("Pictures")));
+        QTest::mouseClick(window->findChild<QWidget *>("CMBSimpanGambar"), Qt::LeftButton);
+        QCOMPARE(QFileInfo(suggested).absolutePath(), QDir(home.filePath(QStringLiteral("Pictures"))).absolutePath());
+        qputenv("HOME", oldHome);
+        if (!oldConfig.isEmpty())
+            qputenv("XDG_CONFIG_HOME", oldConfig);
+    }
+
+    void announcedAsAWindow()
+    {
+        frmGantt *window = openChart();
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(window);
+        QVERIFY(accessible);
+        QCOMPARE(accessible->role(), QAccessible::Window);
+        QCOMPARE(accessible->text(QAccessible::Name), QStringLiteral("Gantt Chart"));
     }
 };
 

@@ -15,7 +15,11 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QInputMethodEvent>
+#include <QLabel>
+#include <QMessageBox>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -72,6 +76,15 @@ private slots:
     void closingTheText9NoticeByEnterStartsNothing();
     void releaseWithoutItsPressDoesNotClick();
 
+    // Input that waited behind the Enter closing a step message starts no run inside the run.
+    void prosesQueuedBehindAStepMessageStartsNoSecondRun();
+    void resetQueuedBehindAStepMessageWaitsForTheRun();
+    void pressActionDuringARunDoesNothing();
+
+    // A window closed and opened again at once stays open.
+    void printWindowClosedAndOpenedAtOnceStaysOpen();
+    void escapeClosesThePrintWindow();
+
     // Composed text and the Enter chain.
     void composedTextGoesThroughTheKeyFilter();
     void resultBoxesTakeNoComposedText();
@@ -84,6 +97,11 @@ private:
     template <typename T = QWidget>
     T *get(const QString &name) const { return m_form->findChild<T *>(name); }
     void typeWorkedExample();
+    void checkWorkedExampleResults();
+    // Runs the worked example with step messages from a click on Proses; on the first message,
+    // queues an Enter for it and, right behind it, `behind`; answers the rest with Enter.
+    // Returns the number of messages shown.
+    int runWithInputBehindTheFirstMessage(const std::function<void()> &behind);
 
     std::unique_ptr<Form1> m_form;
 };
@@ -116,6 +134,149 @@ void DesktopInputTest::typeWorkedExample()
         get<QLineEdit>(QLatin1String(arrival[i]))->setText(QLatin1String(arrivalValues[i]));
         get<QLineEdit>(QLatin1String(burst[i]))->setText(QLatin1String(burstValues[i]));
     }
+}
+
+void DesktopInputTest::checkWorkedExampleResults()
+{
+    const QStringList waiting{"P1 = 0", "P2 = 4", "P3 = 6", "P4 = 13", "P5 = 18"};
+    const QStringList turnaround{"P1 = 5", "P2 = 7", "P3 = 14", "P4 = 19", "P5 = 20"};
+    for (int i = 0; i < 5; ++i) {
+        QCOMPARE(get<QLabel>(QStringLiteral("AWTDetail_%1").arg(i))->text(), waiting.at(i));
+        QCOMPARE(get<QLabel>(QStringLiteral("TurnAround_%1").arg(i))->text(), turnaround.at(i));
+    }
+    QCOMPARE(get<QLineEdit>(QStringLiteral("HasilAWT"))->text(), QStringLiteral("41/5 = 8.2 satuan waktu"));
+    QCOMPARE(get<QLineEdit>(QStringLiteral("HasilATT"))->text(), QStringLiteral("65/5 = 13 satuan waktu"));
+    QCOMPARE(get<QLineEdit>(QStringLiteral("Text9"))->text(), QStringLiteral("2"));
+}
+
+int DesktopInputTest::runWithInputBehindTheFirstMessage(const std::function<void()> &behind)
+{
+    typeWorkedExample();
+    get<QCheckBox>(QStringLiteral("Check1"))->setChecked(true);
+    int shown = 0;
+    QPointer<QMessageBox> last;
+    QTimer answerer;
+    answerer.setInterval(5);
+    QObject::connect(&answerer, &QTimer::timeout, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible() || box == last)
+            return;
+        last = box;
+        ++shown;
+        const QPointer<QMessageBox> target(box);
+        if (shown == 1) {
+            // A fast user: the Enter and the click wait in the queue together and are handled
+            // back to back, the click while the message's own event loop is still running.
+            displayinput::queue([target] { if (target) QTest::keyClick(target.data(), Qt::Key_Return); });
+            displayinput::queue(behind);
+        } else if (shown < 30) {
+            QTest::keyClick(box, Qt::Key_Return);
+        } else {
+            QTest::keyClick(box, Qt::Key_Escape);
+        }
+    });
+    answerer.start();
+    auto *proses = get<XPButtonX>(QStringLiteral("XPButton1"));
+    QTest::mouseClick(proses, Qt::LeftButton, {}, proses->rect().center());
+    QTest::qWait(kSettleMs);
+    return shown;
+}
+
+void DesktopInputTest::prosesQueuedBehindAStepMessageStartsNoSecondRun()
+{
+    QVERIFY(openForm1());
+    auto *proses = get<XPButtonX>(QStringLiteral("XPButton1"));
+    QSignalSpy clicks(proses, &XPButtonX::Click);
+    const int shown = runWithInputBehindTheFirstMessage([proses] {
+        if (displayinput::reachable(proses))
+            QTest::mouseClick(proses, Qt::LeftButton, {}, proses->rect().center());
+    });
+    QCOMPARE(clicks.count(), 2);   // the second click reached the button
+    QCOMPARE(shown, 5);            // and started nothing: one run's five messages
+    checkWorkedExampleResults();
+
+    // The covered push button, reached by keys, does nothing during a run either.
+    auto *command1 = get<QPushButton>(QStringLiteral("Command1"));
+    const int again = runWithInputBehindTheFirstMessage([command1] { command1->click(); });
+    QCOMPARE(again, 5);
+    checkWorkedExampleResults();
+}
+
+void DesktopInputTest::resetQueuedBehindAStepMessageWaitsForTheRun()
+{
+    QVERIFY(openForm1());
+    auto *reset = get<XPButtonX>(QStringLiteral("XPButton2"));
+    QSignalSpy clicks(reset, &XPButtonX::Click);
+    const int shown = runWithInputBehindTheFirstMessage([reset] {
+        if (displayinput::reachable(reset))
+            QTest::mouseClick(reset, Qt::LeftButton, {}, reset->rect().center());
+    });
+    QCOMPARE(clicks.count(), 1);
+    QCOMPARE(shown, 5);
+    checkWorkedExampleResults();   // the boxes kept, the averages match the labels
+
+    // After the run, Reset works again.
+    QTest::mouseClick(reset, Qt::LeftButton, {}, reset->rect().center());
+    QCOMPARE(get<QLineEdit>(QStringLiteral("Text9"))->text(), QStringLiteral("0"));
+    QCOMPARE(get<QLineEdit>(QStringLiteral("HasilAWT"))->text(), QStringLiteral("0/5 = 0 satuan waktu"));
+}
+
+void DesktopInputTest::pressActionDuringARunDoesNothing()
+{
+    QVERIFY(openForm1());
+    QWidget *proses = get<XPButtonX>(QStringLiteral("XPButton1"));
+    QWidget *reset = get<XPButtonX>(QStringLiteral("XPButton2"));
+    const int shown = runWithInputBehindTheFirstMessage([proses, reset] {
+        for (QWidget *button : {proses, reset}) {
+            QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(button);
+            accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        }
+    });
+    QCOMPARE(shown, 5);
+    checkWorkedExampleResults();
+}
+
+// --- closed and opened again at once ----------------------------------------------------------
+
+void DesktopInputTest::printWindowClosedAndOpenedAtOnceStaysOpen()
+{
+    testsupport::MessageRecorder messages;   // no printer here: its message is only recorded
+    QVERIFY(openForm1());
+    auto *print = get<XPButtonX>(QStringLiteral("CMBPrint"));
+    QTest::mouseClick(print, Qt::LeftButton, {}, print->rect().center());
+    QPointer<Form2> first = Form2::instance();
+    QVERIFY(first);
+    QVERIFY(QTest::qWaitForWindowExposed(first.data()));
+
+    // Cancel, and Print again before the event loop runs.
+    auto *cancel = first->findChild<XPButtonX *>(QStringLiteral("XPButtonX2"));
+    QTest::mouseClick(cancel, Qt::LeftButton, {}, cancel->rect().center());
+    QTest::mouseClick(print, Qt::LeftButton, {}, print->rect().center());
+    QTest::qWait(50);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QTRY_VERIFY(!first);
+    QVERIFY(Form2::instance());
+    QVERIFY(Form2::instance()->isVisible());
+
+    // The same with the close box of the frame.
+    QPointer<Form2> second = Form2::instance();
+    second->close();
+    m_form->CMBPrint_Click();
+    QTest::qWait(50);
+    QTRY_VERIFY(!second);
+    QVERIFY(Form2::instance() && Form2::instance()->isVisible());
+}
+
+void DesktopInputTest::escapeClosesThePrintWindow()
+{
+    testsupport::MessageRecorder messages;
+    QPointer<Form2> window = Form2::showInstance(nullptr);
+    QVERIFY(QTest::qWaitForWindowActive(window.data()));
+    QTest::keyClick(window.data(), Qt::Key_Escape);
+    QTRY_VERIFY(!window);
+    QVERIFY(!Form2::instance());
+    // Only the no-printer message of its loading, nothing printed.
+    QCOMPARE(messages.messages().size(), 1);
 }
 
 // --- double clicks on closing buttons ---------------------------------------------------------

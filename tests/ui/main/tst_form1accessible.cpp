@@ -8,6 +8,7 @@
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QLabel>
 
 namespace {
 
@@ -125,6 +126,32 @@ private slots:
                  QStringLiteral("Default Printer"));
         QCOMPARE(accessibleOf(print->findChild<QWidget *>(QStringLiteral("XPButtonX1")))->text(QAccessible::Name),
                  QStringLiteral("Print Now"));
+        // Announced as a window of its own, by its title.
+        QCOMPARE(accessibleOf(print)->role(), QAccessible::Dialog);
+        QCOMPARE(accessibleOf(print)->text(QAccessible::Name), QStringLiteral("Print"));
+    }
+
+    // Each detail label is named by its column and process; its text is the value.
+    void detailLabelsNamedByTheirColumn()
+    {
+        const int bursts[] = {5, 3, 8, 6, 2};
+        const char *arrival[] = {"Text1", "Text2", "Text3", "Text4", "Text10"};
+        const char *burst[] = {"Text5", "Text6", "Text7", "Text8", "Text9"};
+        for (int i = 0; i < 5; ++i) {
+            box(QString::fromLatin1(arrival[i]))->setText(QString::number(i));
+            box(QString::fromLatin1(burst[i]))->setText(QString::number(bursts[i]));
+        }
+        m_form->Command1_Click();
+        for (int i = 0; i < 5; ++i) {
+            auto *waitingLabel = get<QLabel>(QStringLiteral("AWTDetail_%1").arg(i));
+            auto *turnaroundLabel = get<QLabel>(QStringLiteral("TurnAround_%1").arg(i));
+            QCOMPARE(accessibleOf(waitingLabel)->text(QAccessible::Name), QStringLiteral("Waiting Time P%1").arg(i + 1));
+            QCOMPARE(accessibleOf(turnaroundLabel)->text(QAccessible::Name), QStringLiteral("Turn Around P%1").arg(i + 1));
+            QCOMPARE(accessibleOf(waitingLabel)->role(), QAccessible::StaticText);
+            QVERIFY(waitingLabel->text().startsWith(QStringLiteral("P%1 = ").arg(i + 1)));
+        }
+        QCOMPARE(get<QLabel>(QStringLiteral("AWTDetail_1"))->text(), QStringLiteral("P2 = 4"));
+        QCOMPARE(get<QLabel>(QStringLiteral("TurnAround_1"))->text(), QStringLiteral("P2 = 7"));
     }
 
     void ganttWindowNamed()
@@ -140,6 +167,8 @@ private slots:
         QCOMPARE(firstUnnamed(accessibleOf(gantt)), QString());
         QCOMPARE(accessibleOf(gantt->findChild<QWidget *>(QStringLiteral("CMBSimpanGambar")))->text(QAccessible::Name),
                  QStringLiteral("Simpan Gambar"));
+        QCOMPARE(accessibleOf(gantt)->role(), QAccessible::Window);
+        QCOMPARE(accessibleOf(gantt)->text(QAccessible::Name), QStringLiteral("Gantt Chart"));
     }
 };
 

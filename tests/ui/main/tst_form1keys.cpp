@@ -10,6 +10,8 @@
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 
 #include <memory>
@@ -288,6 +290,50 @@ private slots:
         text2->setFocus();
         QTest::keyClick(text2, Qt::Key_Shift, Qt::ShiftModifier);
         QCOMPARE(text2->palette().color(QPalette::Base), QColor(Qt::red));
+    }
+
+    // --- the menu bar from the keyboard -------------------------------------------------------
+
+    void f10OpensTheProgramMenu()
+    {
+        auto *program = get<QMenu>(QStringLiteral("mnprog"));
+        box(QStringLiteral("Text3"))->setFocus();
+        QTest::keyClick(box(QStringLiteral("Text3")), Qt::Key_F10);
+        QTRY_VERIFY(program->isVisible());
+        QCOMPARE(m_form->menuBar()->activeAction(), program->menuAction());
+        QCOMPARE(box(QStringLiteral("Text3"))->text(), QStringLiteral("0"));   // typed nothing
+        QTest::keyClick(program, Qt::Key_Escape);
+        QTRY_VERIFY(!program->isVisible());
+        QVERIFY(m_messages->messages().isEmpty());
+    }
+
+    void altTapHighlightsProgramVisibly()
+    {
+        QMenuBar *bar = m_form->menuBar();
+        auto *program = get<QMenu>(QStringLiteral("mnprog"));
+        const QRect title = bar->actionGeometry(program->menuAction());
+        const QImage before = bar->grab(title).toImage();
+
+        box(QStringLiteral("Text1"))->setFocus();
+        QTest::keyPress(box(QStringLiteral("Text1")), Qt::Key_Alt, Qt::AltModifier);
+        QTest::keyRelease(box(QStringLiteral("Text1")), Qt::Key_Alt, Qt::NoModifier);
+        QTRY_VERIFY(bar->hasFocus());
+        QCOMPARE(bar->activeAction(), program->menuAction());
+        QVERIFY(!program->isVisible());
+        // The title is drawn otherwise than before: highlighted.
+        const QImage highlighted = bar->grab(title).toImage();
+        QVERIFY(highlighted != before);
+
+        // Down opens it; Escape twice leaves the bar, which looks as before.
+        QTest::keyClick(bar, Qt::Key_Down);
+        QTRY_VERIFY(program->isVisible());
+        QTest::keyClick(program, Qt::Key_Escape);
+        QTRY_VERIFY(!program->isVisible());
+        if (bar->hasFocus())
+            QTest::keyClick(bar, Qt::Key_Escape);
+        QTRY_VERIFY(!bar->hasFocus());
+        QCOMPARE(bar->grab(title).toImage(), before);
+        QVERIFY(m_messages->messages().isEmpty());
     }
 };
 
