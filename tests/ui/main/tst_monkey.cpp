@@ -17,6 +17,7 @@
 #include "platform/registrymemory.h"
 #include "ui/about/frmabout.h"
 #include "ui/button/xpbuttonx.h"
+#include "ui/gantt/frmgantt.h"
 #include "ui/lab/schedulinglab.h"
 #include "ui/main/form1.h"
 #include "ui/practice/practicewindow.h"
@@ -62,6 +63,16 @@ SchedulingLab *laboratory()
     return nullptr;
 }
 
+// The Gantt chart window, while there is one.
+frmGantt *chartWindow()
+{
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (auto *chart = qobject_cast<frmGantt *>(window))
+            return chart;
+    }
+    return nullptr;
+}
+
 // The practice window, once the main window has created it.
 PracticeWindow *practiceWindow()
 {
@@ -102,6 +113,10 @@ public:
     // The messages of the longest run, in order.
     const QStringList &longestRunTexts() const { return m_longestRunTexts; }
     int menus() const { return m_menus; }
+    // Windows closed and opened again at once that were not open afterwards.
+    const QStringList &lostWindows() const { return m_lostWindows; }
+    int typeAheads() const { return m_typeAheads; }
+    int reopenings() const { return m_reopenings; }
 
     // One step: answers an open menu or message box, or gives the windows one random input.
     void step()
@@ -117,6 +132,7 @@ public:
         }
         m_boxRun = 0;
         m_lastBox = nullptr;
+        checkReopened();
         userInput();
     }
 
@@ -140,7 +156,7 @@ private:
             if (window->isVisible() && window->windowHandle()
                 && (qobject_cast<Form1 *>(window) || qobject_cast<Form2 *>(window)
                     || qobject_cast<frmAbout *>(window) || qobject_cast<SchedulingLab *>(window)
-                    || qobject_cast<PracticeWindow *>(window)))
+                    || qobject_cast<PracticeWindow *>(window) || qobject_cast<frmGantt *>(window)))
                 shown.append(window);
         }
         return shown;
@@ -201,7 +217,12 @@ private:
         const QPointer<QWidget> owner = box->parentWidget() ? box->parentWidget()->window() : nullptr;
         // Someone closing a series of boxes keeps to one way of doing it.
         switch (m_runAnswer) {
-        case 0: keyToFocus(Qt::Key_Return, {}); break;
+        case 0:
+            keyToFocus(Qt::Key_Return, {});
+            // A fast user's click that waits in the queue right behind the Enter.
+            if (chance(20))
+                queueClickBehind(qobject_cast<Form1 *>(owner.data()));
+            break;
         case 1: keyToFocus(Qt::Key_Escape, {}); break;
         case 2: keyToFocus(Qt::Key_Space, {}); break;
         default:
@@ -216,6 +237,68 @@ private:
         if (owner && owner->isVisible() && !QApplication::activeModalWidget()
             && !QApplication::activeWindow())
             QApplication::setActiveWindow(owner);
+    }
+
+    // A click on the drawn Proses or Reset, queued behind the input before it: it arrives
+    // while the message that input closes still has its event loop running.
+    void queueClickBehind(Form1 *main)
+    {
+        if (!main)
+            return;
+        auto *button = main->findChild<XPButtonX *>(chance(70) ? QStringLiteral("XPButton1")
+                                                              : QStringLiteral("XPButton2"));
+        if (!button)
+            return;
+        ++m_typeAheads;
+        const QPointer<XPButtonX> target(button);
+        displayinput::queue([this, target] {
+            if (!displayinput::reachable(target))
+                return;
+            // A user's input: the boxes a run it starts shows are a new series.
+            m_boxRun = 0;
+            QTest::mouseClick(target, Qt::LeftButton, {}, target->rect().center());
+        });
+        m_events += 2;
+    }
+
+    // The chart window or the print window closed, and opened again before the event loop runs.
+    void closeAndReopen()
+    {
+        Form1 *main = nullptr;
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (auto *form = qobject_cast<Form1 *>(window))
+                main = form;
+        }
+        if (!main)
+            return;
+        const bool chart = chance(50);
+        QWidget *open = chart ? static_cast<QWidget *>(chartWindow()) : Form2::instance();
+        if (open && open->isVisible()) {
+            if (chance(50))
+                open->close();
+            else
+                QTest::keyClick(open, Qt::Key_Escape);
+        }
+        if (chart)
+            main->findChild<QAction *>(QStringLiteral("mngantt"))->trigger();
+        else if (auto *print = main->findChild<XPButtonX *>(QStringLiteral("CMBPrint")))
+            QTest::mouseClick(print, Qt::LeftButton, {}, print->rect().center());
+        ++m_reopenings;
+        m_events += 4;
+        m_expectOpen = chart ? QStringLiteral("chart") : QStringLiteral("print");
+    }
+
+    // At the next input, the window reopened last is there.
+    void checkReopened()
+    {
+        if (m_expectOpen.isEmpty())
+            return;
+        // The print window may still be loading behind its no-printer message, not shown yet.
+        const bool lost = m_expectOpen == QLatin1String("chart") ? !chartWindow() || !chartWindow()->isVisible()
+                                                                 : !Form2::instance();
+        if (lost)
+            m_lostWindows.append(m_expectOpen);
+        m_expectOpen.clear();
     }
 
     void answerMenu(QMenu *menu)
@@ -280,6 +363,8 @@ private:
             keyToFocus(chance(50) ? Qt::Key_L : Qt::Key_T, Qt::ControlModifier);
         else if (kind < 77)
             doubleClickClosingButton();
+        else if (kind < 78)
+            closeAndReopen();
         else
             clickSomewhere(window, kind < 84);
     }
@@ -399,6 +484,10 @@ private:
     QStringList m_runTexts;
     QStringList m_longestRunTexts;
     int m_menus = 0;
+    int m_typeAheads = 0;
+    int m_reopenings = 0;
+    QString m_expectOpen;
+    QStringList m_lostWindows;
     QPointer<QMessageBox> m_lastBox;
 };
 
@@ -497,6 +586,9 @@ void MonkeyTest::randomInputLeavesAWorkingWindow()
             // dialog, and nothing written wherever a random click would put it.
             if (SchedulingLab *lab = laboratory())
                 lab->setFileQuestion([](QWidget *, SchedulingLab::FileQuestion, const QString &) { return QString(); });
+            // So are the chart window's pictures.
+            if (frmGantt *chart = chartWindow())
+                chart->setPictureFileQuestion([](QWidget *, const QString &) { return QString(); });
             // The worksheets' folder is answered "cancel" the same way.
             for (QWidget *top : QApplication::topLevelWidgets()) {
                 if (auto *sheets = qobject_cast<WorksheetDialog *>(top))
@@ -519,8 +611,13 @@ void MonkeyTest::randomInputLeavesAWorkingWindow()
         QTest::qWait(200);
         if (monkey.events() < wanted && monkey.longestBoxRun() <= kMaxBoxesWithoutUserEvent)
             qWarning("time was up after %d of %lld events", monkey.events(), wanted);
-        qInfo("%d events in %lld ms; %d message boxes, at most %d in a row; %d menu answers", monkey.events(),
-              clock.elapsed(), monkey.boxes(), monkey.longestBoxRun(), monkey.menus());
+        qInfo("%d events in %lld ms; %d message boxes, at most %d in a row; %d menu answers; %d clicks "
+              "queued behind a message's Enter; %d windows closed and reopened at once", monkey.events(),
+              clock.elapsed(), monkey.boxes(), monkey.longestBoxRun(), monkey.menus(), monkey.typeAheads(),
+              monkey.reopenings());
+        QVERIFY2(monkey.lostWindows().isEmpty(),
+                 qPrintable(QStringLiteral("closed and reopened at once, then gone: ")
+                            + monkey.lostWindows().join(QStringLiteral(", ")) + startNote()));
         QVERIFY2(monkey.longestBoxRun() <= kMaxBoxesWithoutUserEvent,
                  qPrintable(QStringLiteral("%1 message boxes in a row: ").arg(monkey.longestBoxRun())
                             + monkey.longestRunTexts().join(QStringLiteral(" | ")) + startNote()));
