@@ -15,18 +15,25 @@ StepsModel::StepsModel(QObject *parent) : QAbstractListModel(parent) {}
 
 void StepsModel::setSchedule(const lab::Workload &workload, const lab::Schedule &schedule)
 {
+    setSchedule(std::make_shared<const lab::Workload>(workload),
+                std::make_shared<const lab::Schedule>(schedule));
+}
+
+void StepsModel::setSchedule(std::shared_ptr<const lab::Workload> workload,
+                             std::shared_ptr<const lab::Schedule> schedule)
+{
     beginResetModel();
-    m_workload = workload;
-    m_schedule = schedule;
-    m_steps = stepsOf(m_schedule);
+    m_workload = std::move(workload);
+    m_schedule = std::move(schedule);
+    m_steps = m_workload && m_schedule ? stepsOf(*m_schedule) : std::vector<Step>{};
     endResetModel();
 }
 
 void StepsModel::clear()
 {
     beginResetModel();
-    m_workload.clear();
-    m_schedule = {};
+    m_workload.reset();
+    m_schedule.reset();
     m_steps.clear();
     endResetModel();
 }
@@ -39,8 +46,8 @@ int StepsModel::rowCount(const QModelIndex &parent) const
 QString StepsModel::rulesText(const Step &step) const
 {
     QStringList lines;
-    for (lab::Rule rule : stepRules(m_workload, m_schedule, step))
-        lines.append(ruleLine(rule, m_schedule.settings));
+    for (lab::Rule rule : stepRules(*m_workload, *m_schedule, step))
+        lines.append(ruleLine(rule, m_schedule->settings));
     if (lines.isEmpty())
         return {};
     //: Above the rules that settled a step of the schedule, one per line.
@@ -55,7 +62,7 @@ QVariant StepsModel::data(const QModelIndex &index, int role) const
     switch (role) {
     case Qt::DisplayRole:
     case Qt::AccessibleTextRole:
-        return stepText(m_workload, m_schedule, step);
+        return stepText(*m_workload, *m_schedule, step);
     case Qt::ToolTipRole:
     case Qt::AccessibleDescriptionRole:
         return rulesText(step);
@@ -99,6 +106,13 @@ void StepsView::showSteps(const lab::Workload &workload, const lab::Schedule &sc
 {
     forgetSelection();
     m_model->setSchedule(workload, schedule);
+}
+
+void StepsView::showSteps(std::shared_ptr<const lab::Workload> workload,
+                          std::shared_ptr<const lab::Schedule> schedule)
+{
+    forgetSelection();
+    m_model->setSchedule(std::move(workload), std::move(schedule));
 }
 
 void StepsView::clear()

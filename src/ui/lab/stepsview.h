@@ -7,6 +7,7 @@
 #include <QAbstractListModel>
 #include <QWidget>
 
+#include <memory>
 #include <vector>
 
 class QItemSelection;
@@ -26,7 +27,11 @@ public:
 
     explicit StepsModel(QObject *parent = nullptr);
 
+    // Keeps its own copy of both.
     void setSchedule(const lab::Workload &workload, const lab::Schedule &schedule);
+    // Shares them instead: a schedule of millions of decisions is not copied.
+    void setSchedule(std::shared_ptr<const lab::Workload> workload,
+                     std::shared_ptr<const lab::Schedule> schedule);
     void clear();
 
     const Step &step(int row) const { return m_steps[std::size_t(row)]; }
@@ -38,8 +43,8 @@ private:
     // The rules that decided a line, each as "description (short name)", one per line.
     QString rulesText(const Step &step) const;
 
-    lab::Workload m_workload;
-    lab::Schedule m_schedule;
+    std::shared_ptr<const lab::Workload> m_workload;
+    std::shared_ptr<const lab::Schedule> m_schedule;
     std::vector<Step> m_steps;
 };
 
@@ -52,6 +57,9 @@ public:
     explicit StepsView(QWidget *parent = nullptr);
 
     void showSteps(const lab::Workload &workload, const lab::Schedule &schedule);
+    // The same without copying them (the list keeps them alive while it shows them).
+    void showSteps(std::shared_ptr<const lab::Workload> workload,
+                   std::shared_ptr<const lab::Schedule> schedule);
     void clear();
 
     QListView *list() const { return m_list; }

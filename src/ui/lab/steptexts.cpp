@@ -352,19 +352,29 @@ QString idleText(const lab::Segment &segment)
 
 std::vector<Step> stepsOf(const lab::Schedule &schedule)
 {
+    // Both lists are in time order already: merged, decisions first at one instant.
+    const std::vector<lab::Decision> &decisions = schedule.decisions;
+    const std::vector<lab::Segment> &segments = schedule.segments;
     std::vector<Step> steps;
-    steps.reserve(schedule.decisions.size());
-    for (std::size_t i = 0; i < schedule.decisions.size(); ++i)
-        steps.push_back({Step::Kind::Decision, schedule.decisions[i].time, i});
-    for (std::size_t i = 0; i < schedule.segments.size(); ++i) {
-        if (schedule.segments[i].kind == lab::SegmentKind::Idle)
-            steps.push_back({Step::Kind::Idle, schedule.segments[i].start, i});
+    steps.reserve(decisions.size());
+    std::size_t d = 0;
+    for (std::size_t i = 0; i < segments.size(); ++i) {
+        if (segments[i].kind != lab::SegmentKind::Idle)
+            continue;
+        for (; d < decisions.size() && decisions[d].time <= segments[i].start; ++d)
+            steps.push_back({Step::Kind::Decision, decisions[d].time, d});
+        steps.push_back({Step::Kind::Idle, segments[i].start, i});
     }
-    std::stable_sort(steps.begin(), steps.end(), [](const Step &a, const Step &b) {
+    for (; d < decisions.size(); ++d)
+        steps.push_back({Step::Kind::Decision, decisions[d].time, d});
+    // Lists made by hand may come in another order.
+    const auto earlier = [](const Step &a, const Step &b) {
         if (a.time != b.time)
             return a.time < b.time;
         return a.kind == Step::Kind::Decision && b.kind == Step::Kind::Idle;
-    });
+    };
+    if (!std::is_sorted(steps.begin(), steps.end(), earlier))
+        std::stable_sort(steps.begin(), steps.end(), earlier);
     return steps;
 }
 

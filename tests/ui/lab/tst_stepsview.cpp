@@ -109,6 +109,7 @@ private slots:
         QCOMPARE(shownTexts(m_list), QStringList{QStringLiteral("t=2: siap A (sisa 3); sisa terpendek: A")});
         m_view->clear();
         QCOMPARE(m_list->model()->rowCount(), 0);
+        QVERIFY(!m_list->model()->index(0, 0).data().isValid());
     }
 
     void manyStepsAreListed()
@@ -117,8 +118,13 @@ private slots:
         lab::Settings settings;
         settings.policy = lab::Policy::RoundRobin;
         const lab::Schedule schedule = lab::solve(workload, settings);
-        m_view->showSteps(workload, schedule);
+        // Shared, not copied: the list shows the very schedule it was given.
+        auto shared = std::make_shared<const lab::Schedule>(schedule);
+        m_view->showSteps(std::make_shared<const lab::Workload>(workload), shared);
+        QCOMPARE(shared.use_count(), 2L);
         QVERIFY(m_list->model()->rowCount() >= int(schedule.decisions.size()));
+        QCOMPARE(m_list->model()->index(0, 0).data().toString(),
+                 labui::stepText(workload, schedule, labui::stepsOf(schedule).front()));
         // In time order throughout.
         qint64 previous = -1;
         for (int row = 0; row < m_list->model()->rowCount(); ++row) {
