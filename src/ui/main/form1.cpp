@@ -120,9 +120,11 @@ void Form1::createControls()
     for (int i = 0; i < 5; ++i) {
         m_awtDetail[i] = control<QLabel>(qPrintable(QStringLiteral("AWTDetail_%1").arg(i)));
         m_turnAround[i] = control<QLabel>(qPrintable(QStringLiteral("TurnAround_%1").arg(i)));
-        // Read out by what they are; their text ("P1 = 0") is the value.
+        // Read out by what they are, their value ("P1 = 0") after it.
         m_awtDetail[i]->setAccessibleName(tr("Waiting Time P%1").arg(i + 1));
         m_turnAround[i]->setAccessibleName(tr("Turn Around P%1").arg(i + 1));
+        showDetail(m_awtDetail[i], m_awtDetail[i]->text());
+        showDetail(m_turnAround[i], m_turnAround[i]->text());
     }
     m_hasilAWT = control<QLineEdit>("HasilAWT");
     m_hasilATT = control<QLineEdit>("HasilATT");
@@ -338,9 +340,9 @@ void Form1::Command3_Click()
     for (int box : {1, 2, 3, 4, 10, 5, 6, 7, 8, 9})
         m_text[box]->setText(QStringLiteral("0"));
     for (int i = 0; i < 5; ++i)
-        m_awtDetail[i]->setText(QString::fromStdString(engine::texts::detailCaption(i, 0)));
+        showDetail(m_awtDetail[i], QString::fromStdString(engine::texts::detailCaption(i, 0)));
     for (int i = 0; i < 5; ++i)
-        m_turnAround[i]->setText(QString::fromStdString(engine::texts::detailCaption(i, 0)));
+        showDetail(m_turnAround[i], QString::fromStdString(engine::texts::detailCaption(i, 0)));
     m_values.stepValue = 0;
     m_values.buffer = 0;
     const QString result =
@@ -446,6 +448,14 @@ void Form1::Timer2_Timer()
         return;
     m_savedCaption = m_savedCaption.mid(1) + m_savedCaption.at(0);
     setWindowTitle(m_savedCaption);
+}
+
+// A detail label's text; a screen reader, which reads a label by its name, hears it as the
+// label's description.
+void Form1::showDetail(QLabel *label, const QString &text)
+{
+    label->setText(text);
+    label->setAccessibleDescription(text);
 }
 
 void Form1::setTextColor(QWidget *widget, const QColor &color)
@@ -609,13 +619,13 @@ void Form1::HasilAWT_KeyPress(std::int16_t &KeyAscii)
 void Form1::setWaitingCaption(int index, const std::string &caption)
 {
     if (index >= 0 && index < 5)
-        m_awtDetail[index]->setText(QString::fromStdString(caption));
+        showDetail(m_awtDetail[index], QString::fromStdString(caption));
 }
 
 void Form1::setTurnaroundCaption(int index, const std::string &caption)
 {
     if (index >= 0 && index < 5)
-        m_turnAround[index]->setText(QString::fromStdString(caption));
+        showDetail(m_turnAround[index], QString::fromStdString(caption));
 }
 
 void Form1::setWaitingResult(const std::string &text)

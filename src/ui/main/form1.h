@@ -120,6 +120,7 @@ private:
     void setTextColor(QWidget *widget, const QColor &color);
     void setBaseColor(QWidget *widget, const QColor &color);
     void writeBufferText();
+    void showDetail(QLabel *label, const QString &text);
     std::string decimalSeparator() const;
 
     // engine::ScheduleSink

@@ -108,6 +108,10 @@ Form2 *Form2::showInstance(const report::ReportSource *source)
     if (created) {
         s_instance = new Form2(source);
         s_instance->Form_Load();
+        // Closed while its no-printer message was open (assistive technology reaches a window
+        // before it is shown): it stays closed.
+        if (!s_instance)
+            return nullptr;
     }
     s_instance->show();
     // Centred once its frame is known; a window shown again stays where the user left it.

@@ -22,7 +22,8 @@ public:
     ~Form2() override;
 
     // Creates, loads and shows the one instance for source, or only brings the open one forward
-    // (its printer list is then left as it is). The source must outlive the window.
+    // (its printer list is then left as it is). The source must outlive the window. None when
+    // the window was closed while it was loading.
     static Form2 *showInstance(const report::ReportSource *source);
     // The open instance, nullptr when none is open.
     static Form2 *instance();

@@ -4,8 +4,9 @@
 Run inside scripts/atspi-session.sh with the program's path as the argument. Starts the
 program, waits until it has joined the AT-SPI registry, reads its accessible tree, checks the
 names and roles of the boxes and the five command buttons, types the FCFS example into the
-boxes through the editable-text interface, presses "Proses" through the action interface and
-waits for the averages to appear in the result boxes. Exits non-zero on the first failure.
+boxes through the editable-text interface, presses "Proses" through the action interface,
+waits for the averages to appear in the result boxes, reads the detail labels by their names and
+checks that the Gantt chart window and the print window are announced as windows. Exits non-zero on the first failure.
 """
 
 import os
@@ -36,6 +37,9 @@ EXPECTED = {
     "Awaiting Time": r"^41/5 = 8[.,]2 satuan waktu$",
     "Turn Around": r"^65/5 = 13 satuan waktu$",
 }
+# The detail labels, named by their column and process, with the example's values as text.
+DETAILS = {f"Waiting Time P{i + 1}": f"P{i + 1} = {v}" for i, v in enumerate([0, 4, 6, 13, 18])}
+DETAILS.update({f"Turn Around P{i + 1}": f"P{i + 1} = {v}" for i, v in enumerate([5, 7, 14, 19, 20])})
 
 
 class Failure(Exception):
@@ -85,6 +89,18 @@ def check_every_control_named(window):
         if node.getRole() in INTERACTIVE_ROLES and node.getState().contains(pyatspi.STATE_SHOWING) \
                 and not node.name:
             raise Failure(f"a {node.getRoleName()} in '{window.name}' has no name")
+
+
+def window_names(app):
+    """The names of the application's windows; a window that went away meanwhile is left out."""
+    names = []
+    for window in app:
+        try:
+            if window is not None:
+                names.append(window.name)
+        except Exception:  # gone between listing and asking
+            pass
+    return names
 
 
 def press(node):
@@ -166,8 +182,66 @@ def main():
                           lambda b=boxes[name], p=pattern: (lambda t: t if re.match(p, t) else None)(text_of(b)))
             print(f"'{name}' shows '{shown}'")
 
+        # The detail labels: one label per name, its value as its description.
+        for name, value in DETAILS.items():
+            found = [n for n, _ in walk(frame) if n.getRole() == pyatspi.ROLE_LABEL and n.name == name]
+            if len(found) != 1:
+                raise Failure(f"{len(found)} labels named '{name}'")
+            if found[0].description != value:
+                raise Failure(f"the label '{name}' is described '{found[0].description}', not '{value}'")
+        print("detail labels named by their column")
+
+        # The Program menu's popup is there for F10 to open (F10 itself is checked in
+        # tst_form1keys: without a window manager no window here has the keyboard).
+        program = next(n for n in nodes if n.getRole() == pyatspi.ROLE_MENU_ITEM and n.name == "Program")
+        if not any(c is not None and c.getRole() == pyatspi.ROLE_POPUP_MENU for c in program):
+            raise Failure("the Program menu has no popup")
+
+        # The Gantt chart and print windows are announced as windows, by their titles.
+        gantt_item = next(n for n in nodes if n.getRole() == pyatspi.ROLE_MENU_ITEM and n.name == "Gantt Chart")
+        press(gantt_item)
+        gantt = retry("the Gantt chart window", JOIN_TIMEOUT,
+                      lambda: next((w for w in app if w is not None and w.name == "Gantt Chart"), None))
+        if gantt.getRoleName() != "frame":
+            raise Failure(f"the Gantt chart window is a '{gantt.getRoleName()}', not a frame")
+        charts = retry("the chart's name", RESULT_TIMEOUT,
+                       lambda: [n for n, _ in walk(gantt) if n.name.startswith("Gantt Chart FCFS")])
+        if len(charts) != 1 or "41/5 = 8" not in charts[0].name:
+            raise Failure(f"the chart is named {[c.name for c in charts]}")
+        print(f"Gantt chart window: frame, chart '{charts[0].name}'")
+        press(next(n for n, _ in walk(gantt) if n.getRole() == pyatspi.ROLE_PUSH_BUTTON and n.name == "Close"))
+        retry("the Gantt chart window to close", RESULT_TIMEOUT, lambda: "Gantt Chart" not in window_names(app))
+
+        press(buttons["Print"][0])
+
+        def print_window():
+            # Without a printer a message says so first; it is answered with OK.
+            for w in app:
+                try:
+                    if w is None:
+                        continue
+                    if w.name == "Print" and w.getState().contains(pyatspi.STATE_SHOWING):
+                        return w
+                    if w.getRoleName() in ("dialog", "alert") and w.name != "About Quorvel":
+                        for n, _ in walk(w):
+                            if n.getRole() == pyatspi.ROLE_PUSH_BUTTON and n.name == "OK":
+                                press(n)
+                                return None
+                except Failure:
+                    raise
+                except Exception:  # a message that went away meanwhile
+                    continue
+            return None
+        printer = retry("the print window", JOIN_TIMEOUT, print_window)
+        if printer.getRoleName() != "dialog":
+            raise Failure(f"the print window is a '{printer.getRoleName()}', not a dialog")
+        press(next(n for n, _ in walk(printer) if n.getRole() == pyatspi.ROLE_PUSH_BUTTON and n.name == "Cancel"))
+        retry("the print window to close", RESULT_TIMEOUT, lambda: "Print" not in window_names(app))
+        print("print window: dialog")
+
         # The About box, opened from the menu, and closed by its own OK button.
-        about_item = next(n for n in nodes if n.getRole() == pyatspi.ROLE_MENU_ITEM and n.name == "About")
+        # Read afresh: the windows opened above have come and gone since the first walk.
+        about_item = next(n for n, _ in walk(frame) if n.getRole() == pyatspi.ROLE_MENU_ITEM and n.name == "About")
         press(about_item)
         about = retry("the About box", JOIN_TIMEOUT,
                       lambda: next((w for w in app if w.name == "About Quorvel"), None))

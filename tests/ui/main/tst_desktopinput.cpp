@@ -277,6 +277,20 @@ void DesktopInputTest::escapeClosesThePrintWindow()
     QVERIFY(!Form2::instance());
     // Only the no-printer message of its loading, nothing printed.
     QCOMPARE(messages.messages().size(), 1);
+
+    // Closed while its no-printer message is still open (a screen reader reaches it then): it
+    // stays closed, and the next Print opens a new one.
+    messages.onMessage([](const platform::MessageRequest &) {
+        if (Form2 *loading = Form2::instance())
+            loading->close();
+    });
+    QVERIFY(!Form2::showInstance(nullptr));
+    QVERIFY(!Form2::instance());
+    messages.onMessage({});
+    QPointer<Form2> next = Form2::showInstance(nullptr);
+    QVERIFY(next && next->isVisible());
+    next->close();
+    QTRY_VERIFY(!next);
 }
 
 // --- double clicks on closing buttons ---------------------------------------------------------

@@ -149,9 +149,16 @@ private slots:
             QCOMPARE(accessibleOf(turnaroundLabel)->text(QAccessible::Name), QStringLiteral("Turn Around P%1").arg(i + 1));
             QCOMPARE(accessibleOf(waitingLabel)->role(), QAccessible::StaticText);
             QVERIFY(waitingLabel->text().startsWith(QStringLiteral("P%1 = ").arg(i + 1)));
+            // A label is read by its name: the value follows as its description.
+            QCOMPARE(accessibleOf(waitingLabel)->text(QAccessible::Description), waitingLabel->text());
+            QCOMPARE(accessibleOf(turnaroundLabel)->text(QAccessible::Description), turnaroundLabel->text());
         }
         QCOMPARE(get<QLabel>(QStringLiteral("AWTDetail_1"))->text(), QStringLiteral("P2 = 4"));
         QCOMPARE(get<QLabel>(QStringLiteral("TurnAround_1"))->text(), QStringLiteral("P2 = 7"));
+        // Reset writes zeros, and so does the description.
+        m_form->Command3_Click();
+        QCOMPARE(accessibleOf(get<QLabel>(QStringLiteral("AWTDetail_3")))->text(QAccessible::Description),
+                 QStringLiteral("P4 = 0"));
     }
 
     void ganttWindowNamed()
