@@ -246,7 +246,8 @@ void frmGantt::placeOnScreen()
     }
     const QMargins margins = FrameCentring::expectedFrameMargins(this);
     const QSize frame = size().grownBy(margins);
-    const QRect target = companion::placeBeside(owner->frameGeometry(), frame, area);
+    const QRect target = companion::placeBeside(owner->frameGeometry(), frame, area,
+                                                minimumSizeHint().grownBy(margins));
     // A window larger than the area is made to fit it.
     if (target.size() != frame)
         resize(target.size().shrunkBy(margins).expandedTo(minimumSizeHint()));

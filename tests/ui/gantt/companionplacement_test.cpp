@@ -110,6 +110,33 @@ TEST(CompanionPlacement, OwnerAtTheLeftOfANarrowScreenGetsTheRightEdge)
     EXPECT_EQ(placed.intersected(owner).width(), owner.right() - placed.left() + 1);
 }
 
+TEST(CompanionPlacement, NarrowedToFitBesideRatherThanCover)
+{
+    // 1440 wide, the owner centred: 447 free on each side, the chart 660 wide but fine at 440.
+    const QRect available(0, 0, 1440, 900);
+    const QRect owner(QPoint(447, 100), kMain);
+    const QRect placed = placeBeside(owner, kChart, available, QSize(440, 300));
+    EXPECT_EQ(placed, QRect(QPoint(owner.right() + 1, 100), QSize(1440 - owner.right() - 1, kChart.height())));
+    EXPECT_TRUE(inside(placed, available));
+    EXPECT_EQ(covered(placed, owner), 0);
+    // More room on the left: narrowed there.
+    const QRect moved(QPoint(460, 100), kMain);
+    EXPECT_EQ(placeBeside(moved, kChart, available, QSize(440, 300)),
+              QRect(QPoint(0, 100), QSize(460, kChart.height())));
+    // No minimum given, or a minimum wider than the room: not narrowed.
+    EXPECT_GT(covered(placeBeside(owner, kChart, available), owner), 0);
+    EXPECT_GT(covered(placeBeside(owner, kChart, available, QSize(500, 300)), owner), 0);
+}
+
+TEST(CompanionPlacement, LoweredToFitBelowRatherThanCover)
+{
+    const QRect available(0, 0, 1024, 1100);
+    const QRect owner(QPoint(240, 20), kMain);   // 440 free below
+    const QRect placed = placeBeside(owner, kChart, available, QSize(440, 300));
+    EXPECT_EQ(placed, QRect(QPoint(240, owner.bottom() + 1), QSize(kChart.width(), 1100 - owner.bottom() - 1)));
+    EXPECT_EQ(covered(placed, owner), 0);
+}
+
 TEST(CompanionPlacement, ChartLargerThanTheAreaIsMadeToFit)
 {
     const QRect available(0, 0, 800, 600);
