@@ -406,10 +406,11 @@ void PracticeWindow::layOutControls()
 
 void PracticeWindow::applyTabOrder()
 {
-    const QList<QWidget *> order{m_policy,   m_processes, m_level,   m_new,        m_code,
-                                 m_openCode, m_problemView, m_rules, m_schedule,   m_chips,
-                                 m_undo,     m_grid,      m_answerView, m_check,   m_reveal,
-                                 m_openLab,  m_worksheets, m_close,  m_result,     m_segmentMarkView,
+    // The chips go between the schedule line and "Hapus Terakhir" (rebuildChips).
+    const QList<QWidget *> order{m_policy,      m_processes,  m_level,      m_new,     m_code,
+                                 m_openCode,    m_problemView, m_rules,     m_schedule, m_undo,
+                                 m_grid,        m_answerView, m_check,      m_reveal,  m_openLab,
+                                 m_worksheets,  m_close,      m_result,     m_segmentMarkView,
                                  m_solutionView};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
@@ -609,12 +610,13 @@ void PracticeWindow::rebuildChips()
             lab::SegmentKind::Idle, lab::kNoProcess);
     addChip(tr("switch"), QStringLiteral("practiceChipSwitch"), tr("Potongan berikutnya: context switch"),
             lab::SegmentKind::Switch, lab::kNoProcess);
-    QWidget *previous = m_chips;
+    QWidget *previous = m_schedule;
     for (XPButtonX *chip : std::as_const(m_chipButtons)) {
         setTabOrder(previous, chip);
         previous = chip;
     }
     setTabOrder(previous, m_undo);
+    setTabOrder(m_undo, m_grid);
     updateChipState();
 }
 

@@ -724,9 +724,24 @@ void PracticeWindowTest::keyboardOnly()
     QCOMPARE(QString::fromStdString(shown().code), code(key));
     const practice::Exercise &exercise = shown();
 
-    // The grid: digits choose the process, I idle and S a switch, the arrows move, Enter lays.
+    // Tab walks from the schedule line over the chips and "Hapus Terakhir" to the grid; Space
+    // on a chip chooses it and hands the keyboard to the grid.
     auto *grid = control<practiceui::ScheduleGrid>("practiceGrid");
-    grid->setFocus(Qt::TabFocusReason);
+    control<QLineEdit>("practiceSchedule")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    const QString firstChip = QStringLiteral("practiceChip") + QString::fromStdString(exercise.workload[0].name);
+    QCOMPARE(QApplication::focusWidget()->objectName(), firstChip);
+    for (std::size_t i = 0; i < exercise.workload.size() + 2; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("practiceUndo"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), grid);
+    control<XPButtonX>(qPrintable(firstChip))->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QTRY_COMPARE(QApplication::focusWidget(), grid);
+    QCOMPARE(grid->chosenProcess(), std::size_t(0));
+
+    // The grid: digits choose the process, I idle and S a switch, the arrows move, Enter lays.
     QVERIFY(grid->hasFocus());
     for (const lab::Segment &segment : exercise.solution.segments) {
         if (segment.kind == lab::SegmentKind::Run) {
