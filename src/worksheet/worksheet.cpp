@@ -2,15 +2,13 @@
 #include "worksheet/worksheettexts.h"
 
 #include <QDir>
-#include <QGuiApplication>
+#include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
-#include <QScreen>
 
-#include <cmath>
 #include <stdexcept>
 
 namespace worksheet {
@@ -27,12 +25,12 @@ bool fail(QString *error, const QString &why)
     return false;
 }
 
-// The document is laid out in the screen's logical pixels, the unit the chart painter measures
-// its texts in, so that the chart's lettering and its boxes stay in proportion on paper.
+// The document is laid out in the logical pixels Qt measures text in when no device is named
+// (the chart painter's unit), so that the chart's lettering and its boxes stay in proportion on
+// paper. A new image carries that resolution.
 int documentResolution()
 {
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    const int dpi = screen ? int(std::lround(screen->logicalDotsPerInchY())) : 0;
+    const int dpi = QImage(1, 1, QImage::Format_RGB32).logicalDpiY();
     return dpi > 0 ? dpi : kFallbackResolution;
 }
 
