@@ -30,6 +30,7 @@ constexpr int kButtonMinimumWidth = 75;
 constexpr int kButtonPadding = 24;
 constexpr int kButtonMinimumHeight = 25;
 constexpr int kDefaultVariants = 30;
+constexpr int kNoteWidthInCharacters = 56;
 constexpr int kRandomPolicy = -1;   // the policy combo's "Acak"
 
 // The caption without its mnemonic marker, as a screen reader names the button.
@@ -169,6 +170,8 @@ void WorksheetDialog::layOutControls()
                             this);
     note->setObjectName(QStringLiteral("worksheetNote"));
     note->setWordWrap(true);
+    // Wide enough that the note reads in two or three lines, not a narrow column.
+    note->setMinimumWidth(note->fontMetrics().averageCharWidth() * kNoteWidthInCharacters);
     window->addWidget(note);
 
     auto *buttons = new QHBoxLayout;
