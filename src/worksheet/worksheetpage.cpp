@@ -100,12 +100,11 @@ public:
     void gap(double millimetres) { m_y += mm(millimetres); }
 
     // A paragraph wrapped to the width (or to the width left after an indent).
-    void paragraph(const QString &text, const QFont &font, double indent = 0,
-                   Qt::Alignment alignment = Qt::AlignLeft)
+    void paragraph(const QString &text, const QFont &font, double indent = 0)
     {
         const QFontMetricsF metrics(font, m_painter.device());
         const QRectF bounds(indent, m_y, m_width - indent, 1e6);
-        const int flags = int(alignment) | Qt::AlignTop | Qt::TextWordWrap;
+        const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
         const QRectF used = metrics.boundingRect(bounds, flags, text);
         if (m_painting) {
             m_painter.setFont(font);
