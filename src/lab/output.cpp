@@ -423,7 +423,11 @@ std::string ganttLine(const Workload &workload, const Schedule &schedule)
             out += "switch";
             break;
         }
-        out += " " + number(segment.start) + "-" + number(segment.end) + " |";
+        out += ' ';
+        out += number(segment.start);
+        out += '-';
+        out += number(segment.end);
+        out += " |";
     }
     return out;
 }

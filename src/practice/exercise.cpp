@@ -155,7 +155,8 @@ lab::Workload draftWorkload(const ExerciseKey &key, const lab::Settings &setting
     const bool copies = key.level != Level::Basic;
     for (int i = 0; i < n; ++i) {
         lab::Process &process = workload[static_cast<std::size_t>(i)];
-        process.name = "P" + std::to_string(i + 1);
+        process.name = 'P';
+        process.name += std::to_string(i + 1);
         process.burst = random.between(1, 9);
         process.priority = random.between(0, 5);
         if (copies && i > 0 && random.between(0, 2) == 0)
