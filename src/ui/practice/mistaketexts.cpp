@@ -205,6 +205,25 @@ QString wrongEndText(const lab::Workload &workload, const lab::Schedule &solutio
                                                                : processName(workload, mistake.expected);
     const QString expectedEnd = number(mistake.expectedEnd);
     const QString givenEnd = number(mistake.givenEnd);
+    if (mistake.givenEnd < mistake.expectedEnd) {
+        // Ended too early: what kept the process on the processor at that instant.
+        for (const lab::Decision &decision : solution.decisions) {
+            if (decision.time == mistake.givenEnd
+                && (decision.kind == lab::DecisionKind::Keep || decision.kind == lab::DecisionKind::Continue)) {
+                //: %1 the process of the piece, %2 where it ends, %3 where the student ended it,
+                //: %4 the laboratory's sentence of the decision that kept it running then.
+                return MistakeTexts::tr("Potongan %1 berakhir pada t=%2, bukan t=%3. Keputusan pada t=%3: %4.")
+                    .arg(piece, expectedEnd, givenEnd, labui::decisionText(workload, solution, decision));
+            }
+        }
+        if (mistake.expected < solution.processes.size()
+            && solution.processes[mistake.expected].completion == mistake.expectedEnd) {
+            //: %1 the process, %2 when it completes, %3 where the student ended its piece.
+            return MistakeTexts::tr("Potongan %1 berakhir pada t=%2, bukan t=%3: tidak ada yang menyela, %1 "
+                                    "berjalan sampai selesai pada t=%2.")
+                .arg(piece, expectedEnd, givenEnd);
+        }
+    }
     if (mistake.decision && *mistake.decision < solution.decisions.size()) {
         const lab::Decision &decision = solution.decisions[*mistake.decision];
         //: %1 the process of the piece, %2 where it ends, %3 where the student ended it, %4 the

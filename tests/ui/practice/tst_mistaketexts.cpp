@@ -63,6 +63,8 @@ private slots:
     void theShortestBurstAmongThree();
     void aPieceThatShouldHaveBeenPreempted();
     void aRoundRobinQuantumRunsOut();
+    void aRunningProcessKeepsTheProcessorOnATie();
+    void aNonPreemptiveProcessRunsToTheEnd();
     void idleTimeLeftOut();
     void aContextSwitchLeftOut();
     void aSwitchThatIsNone();
@@ -117,6 +119,25 @@ void MistakeTextsTest::aRoundRobinQuantumRunsOut()
     const QString text = explain(checked);
     QVERIFY2(text.startsWith(QStringLiteral("Potongan P1 berakhir pada t=2, bukan t=4.")), qPrintable(text));
     QVERIFY2(text.contains(QStringLiteral("kepala antrean: P2")), qPrintable(text));
+}
+
+void MistakeTextsTest::aRunningProcessKeepsTheProcessorOnATie()
+{
+    // SRTF: at 2 P2 arrives with 2 to run, as many as P1 has left; P1 keeps the processor.
+    const Checked checked = checkSchedule(workload({{0, 4, 0}, {2, 2, 0}}), policy(lab::Policy::Srtf),
+                                          "P1 0-2, P2 2-4, P1 4-6");
+    QCOMPARE(explain(checked),
+             QStringLiteral("Potongan P1 berakhir pada t=4, bukan t=2. Keputusan pada t=2: "
+                            "t=2: P2 (sisa 2) sama dengan P1 yang berjalan (sisa 2): P1 tetap berjalan."));
+}
+
+void MistakeTextsTest::aNonPreemptiveProcessRunsToTheEnd()
+{
+    const Checked checked = checkSchedule(workload({{0, 5, 0}, {1, 2, 0}}), policy(lab::Policy::Sjf),
+                                          "P1 0-3, P2 3-5, P1 5-7");
+    QCOMPARE(explain(checked),
+             QStringLiteral("Potongan P1 berakhir pada t=5, bukan t=3: tidak ada yang menyela, P1 berjalan sampai "
+                            "selesai pada t=5."));
 }
 
 void MistakeTextsTest::idleTimeLeftOut()
