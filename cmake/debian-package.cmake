@@ -11,14 +11,22 @@ set(CPACK_PACKAGE_VENDOR Tamsira)
 set(CPACK_PACKAGE_CONTACT "Tamsira <quorvel@tamsira.example>")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "waiting and turnaround times under FCFS or SJF scheduling")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "processor scheduling laboratory and exercises for OS courses")
 set(CPACK_PACKAGE_DESCRIPTION
   "Quorvel is a small teaching tool for an operating-systems course. The student
 types the arrival time and the burst time of five processes, chooses first
 come, first served (FCFS) or non-preemptive shortest job first (SJF), and reads
 every process's waiting time and turnaround time with their totals and
 averages. The computation can be shown step by step, and the schedule can be
-saved as a text report or printed. The windows are in Indonesian.")
+saved as a text report or printed.
+.
+Its scheduling laboratory follows the textbook model: any number of processes,
+FCFS, SJF, SRTF, Round Robin, both priority policies and HRRN with idle time,
+context-switch cost and named tie rules, each decision explained, every policy
+compared, and a Gantt chart. Latihan makes exercises from short codes, checks a
+student's answer and explains the first wrong decision; worksheets with answer
+keys are written as PDF. The command-line solver quorvel-solve reads CSV
+workloads and writes tables, CSV or JSON. The windows are in Indonesian.")
 
 # Debian's file name: quorvel_1.0.0_amd64.deb.
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
