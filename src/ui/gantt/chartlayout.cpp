@@ -12,7 +12,6 @@
 #include <algorithm>
 #include <cmath>
 #include <numeric>
-#include <set>
 
 namespace gantt {
 
@@ -28,6 +27,24 @@ constexpr std::size_t kLegendLaneLimit = 16;
 // An empty chart keeps the height of the main window's five lanes, so the window does not jump.
 constexpr int kEmptyChartLanes = 5;
 constexpr double kEndInset = kMargin / 2.0;   // the first and last axis labels stay this far inside
+
+// The labels placed in one row are apart and sorted by their left edges, so their right edges
+// are sorted too: of the spans that start before `to`, only the last one can reach past `from`.
+// This keeps placing labels quick for schedules of millions of pieces.
+bool reachesInto(const std::vector<std::pair<double, double>> &spans, double from, double to)
+{
+    const auto after = std::lower_bound(spans.begin(), spans.end(), to,
+                                        [](const auto &span, double value) { return span.first < value; });
+    return after != spans.begin() && std::prev(after)->second > from;
+}
+
+// Whether a span of the row, widened by `margin` on both sides, holds x.
+bool standsOver(const std::vector<std::pair<double, double>> &spans, double x, double margin)
+{
+    const auto after = std::upper_bound(spans.begin(), spans.end(), x + margin,
+                                        [](double value, const auto &span) { return value < span.first; });
+    return after != spans.begin() && x <= std::prev(after)->second + margin;
+}
 constexpr int kLaneSwatch = 8;
 
 QString timeText(double time)
@@ -117,19 +134,13 @@ std::vector<PlacedAxisLabel> placeAxisLabels(const std::vector<AxisLabelCandidat
             continue;   // wider than the whole axis
         for (std::size_t row = 0; row < taken.size(); ++row) {
             auto &spans = taken[row];
-            const bool clear = std::none_of(spans.begin(), spans.end(), [&](const auto &span) {
-                return left < span.second + gap && span.first < right + gap;
-            });
-            if (!clear)
+            if (reachesInto(spans, left - gap, right + gap))
                 continue;
             // A lower row only for a tick that no label above stands over: a label under
             // another one's tick would read as belonging to it.
             const bool underAnother = std::any_of(taken.begin(), taken.begin() + static_cast<std::ptrdiff_t>(row),
                                                   [&](const auto &above) {
-                                                      return std::any_of(above.begin(), above.end(), [&](const auto &span) {
-                                                          return candidate.x >= span.first - gap / 2
-                                                              && candidate.x <= span.second + gap / 2;
-                                                      });
+                                                      return standsOver(above, candidate.x, gap / 2);
                                                   });
             if (underAnother)
                 break;
@@ -296,7 +307,11 @@ void ChartLayout::layOutProcessor(const ChartData &data)
             box.caption.text = switchCaption();
             break;
         }
-        const double width = metrics.horizontalAdvance(box.caption.text) + kBarLabelPadding;
+        // A box narrower than the padding holds no caption: it is not measured (a long schedule
+        // has millions of such boxes).
+        const double width = box.rect.width() > kBarLabelPadding
+            ? metrics.horizontalAdvance(box.caption.text) + kBarLabelPadding
+            : box.rect.width() + kBarLabelPadding;
         box.caption.shown = !box.caption.text.isEmpty() && width <= box.rect.width();
         box.caption.rect = QRectF(box.rect.center().x() - width / 2,
                                   box.rect.center().y() - captionHeight / 2, width, captionHeight);
@@ -349,34 +364,55 @@ std::pair<int, int> ChartLayout::lanesBetween(double top, double bottom) const
 
 void ChartLayout::layOutAxis(const ChartData &data)
 {
-    std::set<double> ticks{m_origin};
-    std::set<double> starts;
+    m_ticks.clear();
+    m_ticks.reserve(2 * data.processor.size() + 1);
+    m_ticks.push_back(m_origin);
+    std::vector<double> starts;
+    starts.reserve(data.processor.size());
     for (const ProcessorPiece &piece : data.processor) {
-        ticks.insert(piece.start);
-        ticks.insert(piece.end);
-        starts.insert(piece.start);
+        m_ticks.push_back(piece.start);
+        m_ticks.push_back(piece.end);
+        starts.push_back(piece.start);
     }
-    m_ticks.assign(ticks.begin(), ticks.end());
+    std::sort(m_ticks.begin(), m_ticks.end());
+    m_ticks.erase(std::unique(m_ticks.begin(), m_ticks.end()), m_ticks.end());
+    std::sort(starts.begin(), starts.end());
 
     // The first and the last always; then each piece's start; then the other ends.
     const QFontMetricsF metrics(chartFont(false));
     std::vector<AxisLabelCandidate> candidates;
     std::vector<QString> texts;
+    std::vector<std::size_t> tickOf;
+    // Of the ticks within one pixel only one can carry a label: the best by the order above.
+    // A long schedule then costs one label candidate per pixel, not one per tick.
+    std::vector<std::pair<int, std::size_t>> kept;   // (priority, tick) per pixel column
+    double column = -1;
     for (std::size_t i = 0; i < m_ticks.size(); ++i) {
         const double time = m_ticks[i];
-        texts.push_back(timeText(time));
         int priority = 2;
         if (i == 0 || i + 1 == m_ticks.size())
             priority = 0;
-        else if (starts.count(time))
+        else if (std::binary_search(starts.begin(), starts.end(), time))
             priority = 1;
-        candidates.push_back({x(time), std::ceil(metrics.horizontalAdvance(texts.back())), priority});
+        const double here = std::floor(x(time));
+        if (!kept.empty() && here == column && priority != 0) {
+            if (priority < kept.back().first)
+                kept.back() = {priority, i};
+            continue;
+        }
+        column = here;
+        kept.emplace_back(priority, i);
+    }
+    for (const auto &[priority, i] : kept) {
+        texts.push_back(timeText(m_ticks[i]));
+        tickOf.push_back(i);
+        candidates.push_back({x(m_ticks[i]), std::ceil(metrics.horizontalAdvance(texts.back())), priority});
     }
     const double right = std::max(static_cast<double>(m_size.width()), plotRight() + kArrivalMarkerSize + kMargin);
     for (const PlacedAxisLabel &label : placeAxisLabels(candidates, kEndInset, right - kEndInset,
                                                          kTickLabelRows, kTickLabelGap)) {
         const AxisLabelCandidate &candidate = candidates[label.candidate];
-        m_axisLabels.push_back({m_ticks[label.candidate], texts[label.candidate],
+        m_axisLabels.push_back({m_ticks[tickOf[label.candidate]], texts[label.candidate],
                                 QRectF(label.left, m_axisY + kTickLength + label.row * kTickLabelHeight,
                                        candidate.width, kTickLabelHeight)});
     }

@@ -119,10 +119,17 @@ private:
         m_painter.drawText(m_layout.processorLabelRect(), Qt::AlignLeft | Qt::AlignVCenter,
                            toQString(kProcessorRowLabel));
         const auto &boxes = m_layout.processorBoxes();
+        // Hairline boxes that fall on the pixel column just painted add nothing to see; a long
+        // schedule has millions of them.
+        double paintedColumn = -1;
         for (std::size_t i = 0; i < boxes.size(); ++i) {
             const ProcessorBox &box = boxes[i];
             if (box.rect.right() < m_exposed.left() || box.rect.left() > m_exposed.right())
                 continue;
+            const double column = std::floor(box.rect.left());
+            if (box.rect.width() <= 1.0 && column == paintedColumn)
+                continue;
+            paintedColumn = column;
             const ProcessorPiece &piece = m_data.processor[i];
             QColor background;
             QColor ink = toQColor(kInk);
@@ -200,8 +207,14 @@ private:
         m_painter.setPen(toQColor(kAxis));
         const std::vector<double> &ticks = m_layout.ticks();
         m_painter.drawLine(QPointF(m_layout.x(ticks.front()), y), QPointF(m_layout.x(ticks.back()), y));
-        for (double time : ticks)
-            m_painter.drawLine(QPointF(m_layout.x(time), y), QPointF(m_layout.x(time), y + kTickLength));
+        double lastTick = -1;
+        for (double time : ticks) {
+            const double at = m_layout.x(time);
+            if (lastTick >= 0 && at - lastTick < 0.5)
+                continue;   // on the pixel of the tick just drawn
+            lastTick = at;
+            m_painter.drawLine(QPointF(at, y), QPointF(at, y + kTickLength));
+        }
         m_painter.setFont(chartFont(false));
         m_painter.setPen(toQColor(kInk));
         for (const AxisLabel &label : m_layout.axisLabels())
