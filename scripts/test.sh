@@ -10,7 +10,8 @@
 #                    normal user through the real window, purge (scripts/package-check.sh)
 #   3. build-asan/   the same suite again under AddressSanitizer + UndefinedBehaviorSanitizer
 #   4. valgrind      memcheck on the engine and button test programs (definite leaks fail)
-#   5. build-fuzz/   clang + libFuzzer on the engine, 30 s per target
+#   5. build-fuzz/   clang + libFuzzer on both engines, the CSV reader and the practice codes,
+#                    20 s per target
 #
 # Every step runs even when an earlier one failed (unless it needs that one's build); the
 # last line counts the tests and checks that passed and failed. Exit status 0 only when
@@ -19,7 +20,7 @@ set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 cd "$QUORVEL_ROOT" || exit 1
 
-FUZZ_SECONDS=${QUORVEL_FUZZ_SECONDS:-30}
+FUZZ_SECONDS=${QUORVEL_FUZZ_SECONDS:-20}
 # Logs, the scratch install prefix, fuzzing corpora and any crashing inputs stay here after the run.
 SCRATCH=$QUORVEL_ROOT/build-logs
 rm -rf "$SCRATCH"
@@ -208,7 +209,7 @@ fi
 # --- 5. fuzzing -----------------------------------------------------------------------------
 run_fuzzers() {
     local target status=0 corpus work
-    for target in fuzz_numeric fuzz_schedule fuzz_lab_csv fuzz_lab_engine; do
+    for target in fuzz_numeric fuzz_schedule fuzz_lab_csv fuzz_lab_engine fuzz_practice; do
         corpus=$QUORVEL_ROOT/fuzz/corpus/${target#fuzz_}
         work=$SCRATCH/corpus-$target
         mkdir -p "$work"
