@@ -3,6 +3,7 @@
 #include "ui/gantt/ganttchart.h"
 #include "ui/lab/labchartdata.h"
 
+#include <QEvent>
 #include <QFont>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -77,6 +78,17 @@ QString fromStd(std::string_view text)
 // --- the table's model --------------------------------------------------------------------------
 
 ComparisonModel::ComparisonModel(QObject *parent) : QAbstractTableModel(parent) {}
+
+void ComparisonModel::retranslate()
+{
+    const int columns = columnCount();
+    if (columns > 0)
+        emit headerDataChanged(Qt::Horizontal, 0, columns - 1);
+    if (rowCount() > 0 && columns > 0) {
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columns - 1),
+                         {Qt::DisplayRole, Qt::ToolTipRole, Qt::AccessibleTextRole, Qt::AccessibleDescriptionRole});
+    }
+}
 
 void ComparisonModel::setRows(std::vector<ComparisonRow> rows)
 {
@@ -241,8 +253,6 @@ ComparisonView::ComparisonView(QWidget *parent) : QWidget(parent)
 
     m_table = new QTableView(this);
     m_table->setObjectName(QStringLiteral("labComparison"));
-    //: The table comparing the seven policies.
-    m_table->setAccessibleName(tr("Perbandingan algoritma"));
     m_table->setModel(m_model);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -257,9 +267,6 @@ ComparisonView::ComparisonView(QWidget *parent) : QWidget(parent)
     m_legend = new QLabel(this);
     m_legend->setObjectName(QStringLiteral("labComparisonLegend"));
     m_legend->setWordWrap(true);
-    //: Under the comparison: what the star means.
-    m_legend->setText(tr("★ = terbaik: waktu rata-rata dan context switch terkecil, utilisasi "
-                         "dan throughput terbesar. Nilai yang sama semuanya ditandai."));
 
     m_chartPage = new QWidget;
     m_chartPage->setObjectName(QStringLiteral("labComparisonCharts"));
@@ -267,8 +274,6 @@ ComparisonView::ComparisonView(QWidget *parent) : QWidget(parent)
     m_chartLayout->addStretch(1);
     m_chartArea = new QScrollArea(this);
     m_chartArea->setObjectName(QStringLiteral("labComparisonChartArea"));
-    //: The scrolling area with one small Gantt chart per policy.
-    m_chartArea->setAccessibleName(tr("Gantt Chart setiap algoritma"));
     m_chartArea->setWidgetResizable(true);
     m_chartArea->setWidget(m_chartPage);
 
@@ -290,6 +295,7 @@ ComparisonView::ComparisonView(QWidget *parent) : QWidget(parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(splitter);
     setFocusProxy(m_table);
+    retranslate();
 
     // Choosing a policy in the table brings its chart into view.
     connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
@@ -300,6 +306,33 @@ ComparisonView::ComparisonView(QWidget *parent) : QWidget(parent)
 }
 
 ComparisonView::~ComparisonView() = default;
+
+void ComparisonView::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+        m_model->retranslate();
+        // The charts' titles are written again from the stored runs.
+        const std::string separator = decimalSeparator();
+        const std::vector<ComparisonRow> &rows = m_model->rows();
+        for (std::size_t i = 0; i < m_charts.size() && i < rows.size(); ++i) {
+            m_charts[i]->showChart(
+                chartData(m_workload, rows[i].schedule, chartTitle(rows[i].schedule, separator)));
+        }
+    }
+    QWidget::changeEvent(event);
+}
+
+void ComparisonView::retranslate()
+{
+    //: The table comparing the seven policies.
+    m_table->setAccessibleName(tr("Perbandingan algoritma"));
+    //: Under the comparison: what the star means.
+    m_legend->setText(tr("★ = terbaik: waktu rata-rata dan context switch terkecil, utilisasi "
+                         "dan throughput terbesar. Nilai yang sama semuanya ditandai."));
+    //: The scrolling area with one small Gantt chart per policy.
+    m_chartArea->setAccessibleName(tr("Gantt Chart setiap algoritma"));
+}
 
 void ComparisonView::showComparison(const lab::Workload &workload, const lab::Settings &settings)
 {
@@ -319,12 +352,14 @@ void ComparisonView::showComparison(const lab::Workload &workload, const lab::Se
         return;
     }
     m_model->setRows(std::move(rows));
+    m_workload = workload;
     showCharts(workload);
 }
 
 void ComparisonView::clear()
 {
     m_model->clear();
+    m_workload.clear();
     removeCharts();
 }
 

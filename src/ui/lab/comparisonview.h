@@ -43,6 +43,9 @@ public:
 
     explicit ComparisonModel(QObject *parent = nullptr);
 
+    // Tells the views that every header and every text changed with the program's language.
+    void retranslate();
+
     void setRows(std::vector<ComparisonRow> rows);
     void clear();
 
@@ -80,7 +83,11 @@ public:
     // The small charts, one per policy in the table's order (empty before a comparison).
     const std::vector<gantt::GanttChart *> &charts() const { return m_charts; }
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    void retranslate();
     void showCharts(const lab::Workload &workload);
     void removeCharts();
 
@@ -91,6 +98,7 @@ private:
     QWidget *m_chartPage = nullptr;
     QVBoxLayout *m_chartLayout = nullptr;
     std::vector<gantt::GanttChart *> m_charts;
+    lab::Workload m_workload;   // the processes compared
 };
 
 } // namespace labui

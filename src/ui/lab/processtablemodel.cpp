@@ -45,6 +45,17 @@ ProcessTableModel::ProcessTableModel(QObject *parent)
 {
 }
 
+void ProcessTableModel::retranslate()
+{
+    const int columns = columnCount();
+    if (columns > 0)
+        emit headerDataChanged(Qt::Horizontal, 0, columns - 1);
+    if (rowCount() > 0 && columns > 0) {
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columns - 1),
+                         {Qt::DisplayRole, Qt::ToolTipRole, Qt::AccessibleTextRole, Qt::AccessibleDescriptionRole});
+    }
+}
+
 int ProcessTableModel::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : static_cast<int>(m_rows.size());

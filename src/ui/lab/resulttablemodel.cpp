@@ -9,6 +9,17 @@ ResultTableModel::ResultTableModel(QObject *parent)
 {
 }
 
+void ResultTableModel::retranslate()
+{
+    const int columns = columnCount();
+    if (columns > 0)
+        emit headerDataChanged(Qt::Horizontal, 0, columns - 1);
+    if (rowCount() > 0 && columns > 0) {
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columns - 1),
+                         {Qt::DisplayRole, Qt::ToolTipRole, Qt::AccessibleTextRole, Qt::AccessibleDescriptionRole});
+    }
+}
+
 int ResultTableModel::rowCount(const QModelIndex &parent) const
 {
     if (parent.isValid() || m_workload.empty())

@@ -31,6 +31,9 @@ public:
 
     explicit ResultTableModel(QObject *parent = nullptr);
 
+    // Tells the views that every header and every text changed with the program's language.
+    void retranslate();
+
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;

@@ -155,8 +155,10 @@ SchedulingLab::~SchedulingLab() = default;
 void SchedulingLab::createWindow(const QColor &backColor)
 {
     setObjectName(QStringLiteral("SchedulingLab"));
-    setWindowTitle(tr("Laboratorium Penjadwalan"));
-    setAccessibleName(windowTitle());
+    m_texts.add([this] {
+        setWindowTitle(tr("Laboratorium Penjadwalan"));
+        setAccessibleName(windowTitle());
+    });
     setWindowIcon(QIcon(kIconResource));
     QPalette windowPalette = palette();
     windowPalette.setColor(QPalette::Window, backColor);
@@ -164,19 +166,31 @@ void SchedulingLab::createWindow(const QColor &backColor)
     setAutoFillBackground(true);
 }
 
-XPButtonX *SchedulingLab::createButton(const QString &caption, const QString &objectName, const QString &toolTip)
+XPButtonX *SchedulingLab::createButton(const char *caption, const QString &objectName, const char *toolTip)
 {
     auto *button = new XPButtonX(this);
     button->setObjectName(objectName);
     button->setFontProperty(font());
-    button->setCaption(caption);
-    button->setToolTip(toolTip);
-    button->setAccessibleName(plainCaption(caption));
-    const QFontMetrics metrics(font());
-    const int width = std::max(kButtonMinimumWidth, metrics.horizontalAdvance(plainCaption(caption)) + kButtonPadding);
-    const int height = std::max(kButtonMinimumHeight, metrics.height() + 10);
-    button->setFixedSize(width, height);
+    // As wide as its caption in the language on show.
+    m_texts.add([this, button, caption, toolTip] {
+        const QString text = tr(caption);
+        button->setCaption(text);
+        button->setToolTip(tr(toolTip));
+        button->setAccessibleName(plainCaption(text));
+        const QFontMetrics metrics(font());
+        const int width = std::max(kButtonMinimumWidth, metrics.horizontalAdvance(plainCaption(text)) + kButtonPadding);
+        const int height = std::max(kButtonMinimumHeight, metrics.height() + 10);
+        button->setFixedSize(width, height);
+    });
     return button;
+}
+
+QLabel *SchedulingLab::translatedLabel(const char *text, QWidget *buddy)
+{
+    auto *label = new QLabel(this);
+    label->setBuddy(buddy);
+    m_texts.add([label, text] { label->setText(tr(text)); });
+    return label;
 }
 
 void SchedulingLab::createProcessControls()
@@ -195,9 +209,9 @@ void SchedulingLab::createProcessControls()
 
     m_processView = new QTableView(this);
     m_processView->setObjectName(QStringLiteral("labProcesses"));
-    m_processView->setAccessibleName(tr("Tabel proses"));
-    m_processView->setAccessibleDescription(
-        tr("Insert menambah baris, Delete menghapus baris terpilih, Ctrl+V menempel baris dari spreadsheet atau CSV"));
+    m_texts.add([=, this] { m_processView->setAccessibleName(tr("Tabel proses")); });
+    m_texts.add([=, this] { m_processView->setAccessibleDescription(
+        tr("Insert menambah baris, Delete menghapus baris terpilih, Ctrl+V menempel baris dari spreadsheet atau CSV")); });
     m_processView->setModel(m_processes);
     m_processView->setSelectionBehavior(QAbstractItemView::SelectItems);
     m_processView->setTabKeyNavigation(false);
@@ -207,12 +221,12 @@ void SchedulingLab::createProcessControls()
     m_processView->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_processView->installEventFilter(this);
 
-    m_add = createButton(tr("Ta&mbah"), QStringLiteral("labAdd"), tr("Menambah satu proses (Insert)"));
-    m_remove = createButton(tr("Ha&pus"), QStringLiteral("labRemove"), tr("Menghapus proses terpilih (Delete)"));
-    m_import = createButton(tr("&Impor CSV"), QStringLiteral("labImport"), tr("Membaca proses dari file CSV"));
-    m_export = createButton(tr("&Ekspor CSV"), QStringLiteral("labExport"), tr("Menyimpan proses ke file CSV"));
-    m_random = createButton(tr("&Acak"), QStringLiteral("labRandom"),
-                            tr("Membuat proses acak dari seed di sebelahnya; seed yang sama memberi proses yang sama"));
+    m_add = createButton(QT_TR_NOOP("Ta&mbah"), QStringLiteral("labAdd"), QT_TR_NOOP("Menambah satu proses (Insert)"));
+    m_remove = createButton(QT_TR_NOOP("Ha&pus"), QStringLiteral("labRemove"), QT_TR_NOOP("Menghapus proses terpilih (Delete)"));
+    m_import = createButton(QT_TR_NOOP("&Impor CSV"), QStringLiteral("labImport"), QT_TR_NOOP("Membaca proses dari file CSV"));
+    m_export = createButton(QT_TR_NOOP("&Ekspor CSV"), QStringLiteral("labExport"), QT_TR_NOOP("Menyimpan proses ke file CSV"));
+    m_random = createButton(QT_TR_NOOP("&Acak"), QStringLiteral("labRandom"),
+                            QT_TR_NOOP("Membuat proses acak dari seed di sebelahnya; seed yang sama memberi proses yang sama"));
     connect(m_add, &XPButtonX::Click, this, &SchedulingLab::addRow);
     connect(m_remove, &XPButtonX::Click, this, &SchedulingLab::removeRows);
     connect(m_import, &XPButtonX::Click, this, &SchedulingLab::importCsv);
@@ -221,13 +235,13 @@ void SchedulingLab::createProcessControls()
 
     m_seed = new QSpinBox(this);
     m_seed->setObjectName(QStringLiteral("labSeed"));
-    m_seed->setAccessibleName(tr("Seed"));
+    m_texts.add([=, this] { m_seed->setAccessibleName(tr("Seed")); });
     m_seed->setRange(0, kSeedMaximum);
     m_seed->setValue(static_cast<int>(QRandomGenerator::global()->bounded(kSeedMaximum)));
 
     m_randomCount = new QSpinBox(this);
     m_randomCount->setObjectName(QStringLiteral("labRandomCount"));
-    m_randomCount->setAccessibleName(tr("Jumlah proses acak"));
+    m_texts.add([=, this] { m_randomCount->setAccessibleName(tr("Jumlah proses acak")); });
     m_randomCount->setRange(1, kLargestRandomCount);
     m_randomCount->setValue(5);
 }
@@ -236,35 +250,41 @@ void SchedulingLab::createSettingsControls()
 {
     m_policy = new QComboBox(this);
     m_policy->setObjectName(QStringLiteral("labPolicy"));
-    m_policy->setAccessibleName(tr("Algoritma"));
+    m_texts.add([=, this] { m_policy->setAccessibleName(tr("Algoritma")); });
     for (const lab::Policy policy : lab::kAllPolicies)
         m_policy->addItem(QString::fromUtf8(lab::policyName(policy)), static_cast<int>(policy));
 
     m_quantum = new QSpinBox(this);
     m_quantum->setObjectName(QStringLiteral("labQuantum"));
-    m_quantum->setAccessibleName(tr("Quantum"));
+    m_texts.add([=, this] { m_quantum->setAccessibleName(tr("Quantum")); });
     m_quantum->setRange(1, static_cast<int>(lab::kMaxTime));
     m_quantum->setValue(2);
     m_quantum->setGroupSeparatorShown(false);
 
     m_priorityOrder = new QComboBox(this);
     m_priorityOrder->setObjectName(QStringLiteral("labPriorityOrder"));
-    m_priorityOrder->setAccessibleName(tr("Urutan prioritas"));
-    m_priorityOrder->addItem(tr("Angka kecil = prioritas tinggi"), static_cast<int>(lab::PriorityOrder::LowFirst));
-    m_priorityOrder->addItem(tr("Angka besar = prioritas tinggi"), static_cast<int>(lab::PriorityOrder::HighFirst));
+    m_texts.add([=, this] { m_priorityOrder->setAccessibleName(tr("Urutan prioritas")); });
+    m_priorityOrder->addItem(QString(), static_cast<int>(lab::PriorityOrder::LowFirst));
+    m_priorityOrder->addItem(QString(), static_cast<int>(lab::PriorityOrder::HighFirst));
+    m_texts.add([this] {
+        m_priorityOrder->setItemText(0, tr("Angka kecil = prioritas tinggi"));
+        m_priorityOrder->setItemText(1, tr("Angka besar = prioritas tinggi"));
+    });
 
     m_roundRobinRule = new QComboBox(this);
     m_roundRobinRule->setObjectName(QStringLiteral("labRoundRobinRule"));
-    m_roundRobinRule->setAccessibleName(tr("Aturan Round Robin"));
-    m_roundRobinRule->addItem(tr("Yang baru datang masuk antrean dulu"),
-                              static_cast<int>(lab::RoundRobinRule::NewcomerFirst));
-    m_roundRobinRule->addItem(tr("Yang kuantumnya habis masuk antrean dulu"),
-                              static_cast<int>(lab::RoundRobinRule::PreemptedFirst));
-    m_roundRobinRule->setToolTip(tr("Siapa masuk antrean lebih dulu bila proses baru datang tepat saat kuantum habis"));
+    m_texts.add([=, this] { m_roundRobinRule->setAccessibleName(tr("Aturan Round Robin")); });
+    m_roundRobinRule->addItem(QString(), static_cast<int>(lab::RoundRobinRule::NewcomerFirst));
+    m_roundRobinRule->addItem(QString(), static_cast<int>(lab::RoundRobinRule::PreemptedFirst));
+    m_texts.add([this] {
+        m_roundRobinRule->setItemText(0, tr("Yang baru datang masuk antrean dulu"));
+        m_roundRobinRule->setItemText(1, tr("Yang kuantumnya habis masuk antrean dulu"));
+    });
+    m_texts.add([=, this] { m_roundRobinRule->setToolTip(tr("Siapa masuk antrean lebih dulu bila proses baru datang tepat saat kuantum habis")); });
 
     m_switchCost = new QSpinBox(this);
     m_switchCost->setObjectName(QStringLiteral("labSwitchCost"));
-    m_switchCost->setAccessibleName(tr("Biaya context switch"));
+    m_texts.add([=, this] { m_switchCost->setAccessibleName(tr("Biaya context switch")); });
     m_switchCost->setRange(0, static_cast<int>(lab::kMaxTime));
     m_switchCost->setValue(0);
 
@@ -275,11 +295,11 @@ void SchedulingLab::createSettingsControls()
     m_rules->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_rules->setFocusPolicy(Qt::StrongFocus);
 
-    m_compute = createButton(tr("&Hitung"), QStringLiteral("labCompute"),
-                             tr("Menjadwalkan proses dengan algoritma dan pengaturan ini"));
-    m_compare = createButton(tr("&Bandingkan semua"), QStringLiteral("labCompare"),
-                             tr("Menjadwalkan proses yang sama dengan ketujuh algoritma"));
-    m_close = createButton(tr("&Tutup"), QStringLiteral("labClose"), tr("Menutup laboratorium (Escape)"));
+    m_compute = createButton(QT_TR_NOOP("&Hitung"), QStringLiteral("labCompute"),
+                             QT_TR_NOOP("Menjadwalkan proses dengan algoritma dan pengaturan ini"));
+    m_compare = createButton(QT_TR_NOOP("&Bandingkan semua"), QStringLiteral("labCompare"),
+                             QT_TR_NOOP("Menjadwalkan proses yang sama dengan ketujuh algoritma"));
+    m_close = createButton(QT_TR_NOOP("&Tutup"), QStringLiteral("labClose"), QT_TR_NOOP("Menutup laboratorium (Escape)"));
     connect(m_compute, &XPButtonX::Click, this, &SchedulingLab::compute);
     connect(m_compare, &XPButtonX::Click, this, &SchedulingLab::compareAll);
     connect(m_close, &XPButtonX::Click, this, &QWidget::close);
@@ -290,7 +310,7 @@ void SchedulingLab::createResultPages()
     m_results = new labui::ResultTableModel(this);
     m_resultView = new QTableView(this);
     m_resultView->setObjectName(QStringLiteral("labResults"));
-    m_resultView->setAccessibleName(tr("Hasil per proses"));
+    m_texts.add([=, this] { m_resultView->setAccessibleName(tr("Hasil per proses")); });
     m_resultView->setModel(m_results);
     m_resultView->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_resultView->setTabKeyNavigation(false);
@@ -304,24 +324,24 @@ void SchedulingLab::createResultPages()
     m_figures->setTextFormat(Qt::PlainText);
     m_figures->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_figures->setFocusPolicy(Qt::StrongFocus);
-    m_figures->setAccessibleName(tr("Angka hasil"));
+    m_texts.add([=, this] { m_figures->setAccessibleName(tr("Angka hasil")); });
 
     m_chart = new gantt::GanttChart;
     m_chart->setObjectName(QStringLiteral("labChart"));
-    m_chart->setAccessibleName(tr("Gantt Chart"));
+    m_texts.add([=, this] { m_chart->setAccessibleName(tr("Gantt Chart")); });
     m_chartArea = new QScrollArea(this);
     m_chartArea->setObjectName(QStringLiteral("labChartArea"));
-    m_chartArea->setAccessibleName(tr("Gantt Chart"));
+    m_texts.add([=, this] { m_chartArea->setAccessibleName(tr("Gantt Chart")); });
     m_chartArea->setWidgetResizable(true);
     m_chartArea->setWidget(m_chart);
     m_chartArea->setBackgroundRole(QPalette::Base);
 
-    m_zoomIn = createButton(tr("Perbesar"), QStringLiteral("labZoomIn"), tr("Memperbesar skala waktu (Ctrl++)"));
-    m_zoomOut = createButton(tr("Perkecil"), QStringLiteral("labZoomOut"), tr("Memperkecil skala waktu (Ctrl+-)"));
-    m_zoomFit = createButton(tr("Pas lebar"), QStringLiteral("labZoomFit"), tr("Seluruh jadwal selebar jendela (Ctrl+0)"));
-    m_copy = createButton(tr("&Salin"), QStringLiteral("labCopy"), tr("Menyalin gambar chart ke clipboard"));
-    m_save = createButton(tr("Simpan &Gambar"), QStringLiteral("labSavePicture"),
-                          tr("Menyimpan gambar chart sebagai PNG atau SVG"));
+    m_zoomIn = createButton(QT_TR_NOOP("Perbesar"), QStringLiteral("labZoomIn"), QT_TR_NOOP("Memperbesar skala waktu (Ctrl++)"));
+    m_zoomOut = createButton(QT_TR_NOOP("Perkecil"), QStringLiteral("labZoomOut"), QT_TR_NOOP("Memperkecil skala waktu (Ctrl+-)"));
+    m_zoomFit = createButton(QT_TR_NOOP("Pas lebar"), QStringLiteral("labZoomFit"), QT_TR_NOOP("Seluruh jadwal selebar jendela (Ctrl+0)"));
+    m_copy = createButton(QT_TR_NOOP("&Salin"), QStringLiteral("labCopy"), QT_TR_NOOP("Menyalin gambar chart ke clipboard"));
+    m_save = createButton(QT_TR_NOOP("Simpan &Gambar"), QStringLiteral("labSavePicture"),
+                          QT_TR_NOOP("Menyimpan gambar chart sebagai PNG atau SVG"));
     m_comparison = new labui::ComparisonView(this);
     m_comparison->setObjectName(QStringLiteral("labComparisonView"));
     m_steps = new labui::StepsView(this);
@@ -354,7 +374,8 @@ void SchedulingLab::createResultPages()
 void SchedulingLab::layOutControls()
 {
     // The processes, with their commands under them.
-    auto *processBox = new QGroupBox(tr("Proses"), this);
+    auto *processBox = new QGroupBox(this);
+    m_texts.add([processBox] { processBox->setTitle(tr("Proses")); });
     processBox->setObjectName(QStringLiteral("labProcessBox"));
     auto *processLayout = new QVBoxLayout(processBox);
     processLayout->addWidget(m_processView, 1);
@@ -367,31 +388,30 @@ void SchedulingLab::layOutControls()
     auto *randomRow = new QHBoxLayout;
     randomRow->setSpacing(kSpacing);
     randomRow->addWidget(m_random);
-    auto *seedLabel = new QLabel(tr("See&d:"), this);
-    seedLabel->setBuddy(m_seed);
+    auto *seedLabel = translatedLabel(QT_TR_NOOP("See&d:"), m_seed);
     randomRow->addWidget(seedLabel);
     randomRow->addWidget(m_seed);
-    auto *countLabel = new QLabel(tr("&Jumlah:"), this);
-    countLabel->setBuddy(m_randomCount);
+    auto *countLabel = translatedLabel(QT_TR_NOOP("&Jumlah:"), m_randomCount);
     randomRow->addWidget(countLabel);
     randomRow->addWidget(m_randomCount);
     randomRow->addStretch(1);
     processLayout->addLayout(randomRow);
 
     // The settings, the rules they put in force and the commands.
-    auto *settingsBox = new QGroupBox(tr("Pengaturan"), this);
+    auto *settingsBox = new QGroupBox(this);
+    m_texts.add([settingsBox] { settingsBox->setTitle(tr("Pengaturan")); });
     settingsBox->setObjectName(QStringLiteral("labSettingsBox"));
     auto *form = new QFormLayout;
-    form->addRow(tr("A&lgoritma:"), m_policy);
-    form->addRow(tr("&Quantum:"), m_quantum);
-    form->addRow(tr("&Urutan prioritas:"), m_priorityOrder);
-    form->addRow(tr("Aturan &Round Robin:"), m_roundRobinRule);
-    form->addRow(tr("Biaya &context switch:"), m_switchCost);
+    form->addRow(translatedLabel(QT_TR_NOOP("A&lgoritma:"), m_policy), m_policy);
+    form->addRow(translatedLabel(QT_TR_NOOP("&Quantum:"), m_quantum), m_quantum);
+    form->addRow(translatedLabel(QT_TR_NOOP("&Urutan prioritas:"), m_priorityOrder), m_priorityOrder);
+    form->addRow(translatedLabel(QT_TR_NOOP("Aturan &Round Robin:"), m_roundRobinRule), m_roundRobinRule);
+    form->addRow(translatedLabel(QT_TR_NOOP("Biaya &context switch:"), m_switchCost), m_switchCost);
     auto *settingsLayout = new QVBoxLayout(settingsBox);
     settingsLayout->addLayout(form);
-    auto *rulesTitle = new QLabel(tr("Aturan yang berlaku:"), this);
+    auto *rulesTitle = translatedLabel(QT_TR_NOOP("Aturan yang berlaku:"));
     settingsLayout->addWidget(rulesTitle);
-    m_rules->setAccessibleName(tr("Aturan yang berlaku"));
+    m_texts.add([=, this] { m_rules->setAccessibleName(tr("Aturan yang berlaku")); });
     settingsLayout->addWidget(m_rules, 1);
     auto *commands = new QHBoxLayout;
     commands->setSpacing(kSpacing);
@@ -428,11 +448,17 @@ void SchedulingLab::layOutControls()
 
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("labTabs"));
-    m_tabs->setAccessibleName(tr("Hasil perhitungan"));
-    m_tabs->addTab(m_resultPage, tr("Hasil"));
-    m_tabs->addTab(m_chartPage, tr("Gantt Chart"));
-    m_tabs->addTab(m_comparison, tr("Bandingkan"));
-    m_tabs->addTab(m_steps, tr("Langkah"));
+    m_texts.add([=, this] { m_tabs->setAccessibleName(tr("Hasil perhitungan")); });
+    m_tabs->addTab(m_resultPage, QString());
+    m_tabs->addTab(m_chartPage, QString());
+    m_tabs->addTab(m_comparison, QString());
+    m_tabs->addTab(m_steps, QString());
+    m_texts.add([this] {
+        m_tabs->setTabText(m_tabs->indexOf(m_resultPage), tr("Hasil"));
+        m_tabs->setTabText(m_tabs->indexOf(m_chartPage), tr("Gantt Chart"));
+        m_tabs->setTabText(m_tabs->indexOf(m_comparison), tr("Bandingkan"));
+        m_tabs->setTabText(m_tabs->indexOf(m_steps), tr("Langkah"));
+    });
 
     auto *splitter = new QSplitter(Qt::Vertical, this);
     splitter->setObjectName(QStringLiteral("labSplitter"));
@@ -540,13 +566,18 @@ void SchedulingLab::settingsChanged()
     m_quantum->setEnabled(lab::usesQuantum(current.policy));
     m_roundRobinRule->setEnabled(lab::usesQuantum(current.policy));
     m_priorityOrder->setEnabled(lab::usesPriority(current.policy));
-    const QStringList lines = labui::rulesInForceLines(current);
+    showRules();
+    clearResults();
+}
+
+void SchedulingLab::showRules()
+{
+    const QStringList lines = labui::rulesInForceLines(settings());
     QStringList bulleted;
     for (const QString &line : lines)
         bulleted << QStringLiteral("• ") + line;
     m_rules->setText(bulleted.join(QLatin1Char('\n')));
     m_rules->setAccessibleDescription(lines.join(QStringLiteral("; ")));
-    clearResults();
 }
 
 // --- the process table ----------------------------------------------------------------------
@@ -824,7 +855,22 @@ void SchedulingLab::showSchedule(const lab::Workload &workload, const lab::Sched
 {
     const std::string separator = decimalSeparator();
     m_results->showRun(workload, schedule, separator);
+    showFigures(schedule);
 
+    m_chart->showChart(labui::chartData(workload, schedule, labui::chartTitle(schedule, separator)));
+    m_chart->setMarkedTime(std::nullopt);
+    m_chartArea->setAccessibleDescription(m_chart->accessibleDescription());
+    m_steps->showSteps(workload, schedule);
+    m_chartSpan = std::max<lab::Time>(1, schedule.lastCompletion);
+    applyTimeScale();
+
+    m_shownWorkload = workload;
+    m_schedule = schedule;
+}
+
+void SchedulingLab::showFigures(const lab::Schedule &schedule)
+{
+    const std::string separator = decimalSeparator();
     const QString utilisation = QString::fromStdString(lab::roundedText(schedule.utilisation() * 100, separator));
     const QString throughput = QString::fromStdString(lab::roundedText(schedule.throughput(), separator));
     //: The figures of a run: utilisation in percent, throughput, context switches, last completion.
@@ -834,15 +880,6 @@ void SchedulingLab::showSchedule(const lab::Workload &workload, const lab::Sched
                            .arg(schedule.contextSwitches)
                            .arg(schedule.lastCompletion));
     m_figures->setAccessibleDescription(m_figures->text());
-
-    m_chart->showChart(labui::chartData(workload, schedule, labui::chartTitle(schedule, separator)));
-    m_chart->setMarkedTime(std::nullopt);
-    m_chartArea->setAccessibleDescription(m_chart->accessibleDescription());
-    m_steps->showSteps(workload, schedule);
-    m_chartSpan = std::max<lab::Time>(1, schedule.lastCompletion);
-    applyTimeScale();
-
-    m_schedule = schedule;
 }
 
 void SchedulingLab::clearResults()
@@ -850,6 +887,7 @@ void SchedulingLab::clearResults()
     if (!m_schedule && m_results->isEmpty() && !m_compared)
         return;
     m_schedule.reset();
+    m_shownWorkload.clear();
     m_compared = false;
     m_comparison->clear();
     m_steps->clear();
@@ -925,6 +963,33 @@ void SchedulingLab::savePicture()
     QString reason;
     if (!gantt::GanttPicture({m_chart}).save(path, devicePixelRatioF(), &reason))
         showMessage(tr("Gambar tidak dapat disimpan di %1: %2").arg(QDir::toNativeSeparators(path), reason));
+}
+
+// --- language -------------------------------------------------------------------------------
+
+void SchedulingLab::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
+}
+
+void SchedulingLab::retranslate()
+{
+    m_texts.apply();
+    showRules();
+    m_processes->retranslate();
+    // A marked cell keeps its mark, explained in the new language.
+    if (const std::optional<ProcessTableModel::Problem> mark = m_processes->mark())
+        m_processes->markProblem(*mark, problemExplanation(*mark));
+    // What a run shows is written again from the stored run; nothing is computed again.
+    m_results->retranslate();
+    if (m_schedule) {
+        showFigures(*m_schedule);
+        m_chart->showChart(labui::chartData(m_shownWorkload, *m_schedule,
+                                            labui::chartTitle(*m_schedule, decimalSeparator())));
+        m_chartArea->setAccessibleDescription(m_chart->accessibleDescription());
+    }
 }
 
 // --- keys -----------------------------------------------------------------------------------

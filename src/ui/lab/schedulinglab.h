@@ -4,6 +4,7 @@
 #include "lab/settings.h"
 #include "lab/workload.h"
 #include "ui/lab/processtablemodel.h"
+#include "ui/lab/retranslation.h"
 
 #include <QColor>
 #include <QList>
@@ -64,6 +65,7 @@ public:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     // Construction steps.
@@ -74,7 +76,10 @@ private:
     void layOutControls();
     void applyTabOrder();
     void connectInputs();
-    XPButtonX *createButton(const QString &caption, const QString &objectName, const QString &toolTip);
+    // The caption and the tool tip are source texts (QT_TR_NOOP), shown in the current language.
+    XPButtonX *createButton(const char *caption, const QString &objectName, const char *toolTip);
+    QLabel *translatedLabel(const char *text, QWidget *buddy = nullptr);
+    void retranslate();
     void placeOnScreen();
 
     // Commands.
@@ -100,6 +105,8 @@ private:
     void showSchedule(const lab::Workload &workload, const lab::Schedule &schedule);
     void clearResults();
     void settingsChanged();
+    void showRules();
+    void showFigures(const lab::Schedule &schedule);
     void applyTimeScale();
     double fitTimeScale() const;
     std::string decimalSeparator() const;
@@ -141,6 +148,8 @@ private:
     XPButtonX *m_save = nullptr;
 
     FileAsker m_fileQuestion;
+    labui::Retranslation m_texts;
+    lab::Workload m_shownWorkload;   // the processes of the schedule on show
     std::optional<lab::Schedule> m_schedule;
     lab::Time m_chartSpan = 0;
     double m_timeScale = 0;   // pixels per time unit; 0 fits the chart to the width

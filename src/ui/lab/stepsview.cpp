@@ -2,6 +2,7 @@
 
 #include "ui/lab/ruletexts.h"
 
+#include <QEvent>
 #include <QItemSelectionModel>
 #include <QListView>
 #include <QStringList>
@@ -12,6 +13,12 @@ namespace labui {
 // --- the model ----------------------------------------------------------------------------------
 
 StepsModel::StepsModel(QObject *parent) : QAbstractListModel(parent) {}
+
+void StepsModel::retranslate()
+{
+    if (rowCount() > 0)
+        emit dataChanged(index(0), index(rowCount() - 1), {Qt::DisplayRole, Qt::ToolTipRole, Qt::AccessibleTextRole});
+}
 
 void StepsModel::setSchedule(const lab::Workload &workload, const lab::Schedule &schedule)
 {
@@ -82,11 +89,7 @@ StepsView::StepsView(QWidget *parent) : QWidget(parent)
 
     m_list = new QListView(this);
     m_list->setObjectName(QStringLiteral("labSteps"));
-    //: The list of the schedule's decisions as sentences.
-    m_list->setAccessibleName(tr("Langkah"));
-    //: What the steps list holds, for screen readers.
-    m_list->setAccessibleDescription(tr("Keputusan penjadwal menurut waktu; pilih satu untuk "
-                                        "menandai waktunya di Gantt Chart"));
+    retranslate();
     m_list->setModel(m_model);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -100,6 +103,25 @@ StepsView::StepsView(QWidget *parent) : QWidget(parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_list);
     setFocusProxy(m_list);
+}
+
+void StepsView::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+        // The sentences are made when shown: the list asks for them again.
+        m_model->retranslate();
+    }
+    QWidget::changeEvent(event);
+}
+
+void StepsView::retranslate()
+{
+    //: The list of the schedule's decisions as sentences.
+    m_list->setAccessibleName(tr("Langkah"));
+    //: What the steps list holds, for screen readers.
+    m_list->setAccessibleDescription(tr("Keputusan penjadwal menurut waktu; pilih satu untuk "
+                                        "menandai waktunya di Gantt Chart"));
 }
 
 void StepsView::showSteps(const lab::Workload &workload, const lab::Schedule &schedule)

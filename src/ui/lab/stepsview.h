@@ -27,6 +27,9 @@ public:
 
     explicit StepsModel(QObject *parent = nullptr);
 
+    // Tells the views that every header and every text changed with the program's language.
+    void retranslate();
+
     // Keeps its own copy of both.
     void setSchedule(const lab::Workload &workload, const lab::Schedule &schedule);
     // Shares them instead: a schedule of millions of decisions is not copied.
@@ -69,7 +72,11 @@ signals:
     void decisionSelected(qint64 time);
     void selectionCleared();
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    void retranslate();
     void selectionChanged();
     // Before the list is refilled: a selection that goes away with it is reported as cleared.
     void forgetSelection();

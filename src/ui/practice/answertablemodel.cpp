@@ -66,6 +66,17 @@ QColor markColour(practice::Mark mark)
 
 AnswerTableModel::AnswerTableModel(QObject *parent) : QAbstractTableModel(parent) {}
 
+void AnswerTableModel::retranslate()
+{
+    const int columns = columnCount();
+    if (columns > 0)
+        emit headerDataChanged(Qt::Horizontal, 0, columns - 1);
+    if (rowCount() > 0 && columns > 0) {
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columns - 1),
+                         {Qt::DisplayRole, Qt::ToolTipRole, Qt::AccessibleTextRole, Qt::AccessibleDescriptionRole});
+    }
+}
+
 void AnswerTableModel::reset(const lab::Workload &workload, bool asksResponse)
 {
     beginResetModel();

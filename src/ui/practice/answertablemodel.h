@@ -24,6 +24,9 @@ public:
 
     explicit AnswerTableModel(QObject *parent = nullptr);
 
+    // Tells the views that every header and every text changed with the program's language.
+    void retranslate();
+
     // A new, empty table for these processes.
     void reset(const lab::Workload &workload, bool asksResponse);
 

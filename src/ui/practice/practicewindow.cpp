@@ -58,6 +58,17 @@ QString fromView(std::string_view text)
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
+// A level's name, as the level box and the exercise's heading show it.
+QString levelName(practice::Level level)
+{
+    switch (level) {
+    case practice::Level::Basic: return PracticeWindow::tr("Dasar");
+    case practice::Level::Intermediate: return PracticeWindow::tr("Menengah");
+    case practice::Level::Advanced: return PracticeWindow::tr("Lanjut");
+    }
+    return {};
+}
+
 QStandardItem *readOnlyItem(const QString &text)
 {
     auto *item = new QStandardItem(text);
@@ -105,8 +116,10 @@ PracticeWindow::~PracticeWindow() = default;
 void PracticeWindow::createWindow(const QColor &backColor)
 {
     setObjectName(QStringLiteral("PracticeWindow"));
-    setWindowTitle(tr("Latihan Penjadwalan"));
-    setAccessibleName(windowTitle());
+    m_texts.add([this] {
+        setWindowTitle(tr("Latihan Penjadwalan"));
+        setAccessibleName(windowTitle());
+    });
     setWindowIcon(QIcon(kIconResource));
     QPalette windowPalette = palette();
     windowPalette.setColor(QPalette::Window, backColor);
@@ -114,58 +127,77 @@ void PracticeWindow::createWindow(const QColor &backColor)
     setAutoFillBackground(true);
 }
 
-XPButtonX *PracticeWindow::createButton(const QString &caption, const QString &objectName, const QString &toolTip)
+XPButtonX *PracticeWindow::createButton(const char *caption, const QString &objectName, const char *toolTip)
 {
     auto *button = new XPButtonX(this);
     button->setObjectName(objectName);
     button->setFontProperty(font());
-    button->setCaption(caption);
-    button->setToolTip(toolTip);
-    button->setAccessibleName(plainCaption(caption));
-    const QFontMetrics metrics(font());
-    const int width = std::max(kButtonMinimumWidth, metrics.horizontalAdvance(plainCaption(caption)) + kButtonPadding);
-    const int height = std::max(kButtonMinimumHeight, metrics.height() + 10);
-    button->setFixedSize(width, height);
+    // As wide as its caption in the language on show.
+    m_texts.add([this, button, caption, toolTip] {
+        const QString text = tr(caption);
+        button->setCaption(text);
+        button->setToolTip(tr(toolTip));
+        button->setAccessibleName(plainCaption(text));
+        const QFontMetrics metrics(font());
+        const int width = std::max(kButtonMinimumWidth, metrics.horizontalAdvance(plainCaption(text)) + kButtonPadding);
+        const int height = std::max(kButtonMinimumHeight, metrics.height() + 10);
+        button->setFixedSize(width, height);
+    });
     return button;
+}
+
+QLabel *PracticeWindow::translatedLabel(const char *text, QWidget *buddy)
+{
+    auto *label = new QLabel(this);
+    label->setBuddy(buddy);
+    m_texts.add([label, text] { label->setText(tr(text)); });
+    return label;
 }
 
 void PracticeWindow::createExerciseControls()
 {
     m_policy = new QComboBox(this);
     m_policy->setObjectName(QStringLiteral("practicePolicy"));
-    m_policy->setAccessibleName(tr("Algoritma"));
+    m_texts.add([=, this] { m_policy->setAccessibleName(tr("Algoritma")); });
     for (const lab::Policy policy : lab::kAllPolicies)
         m_policy->addItem(fromView(lab::policyName(policy)), int(policy));
-    //: The policy of a new exercise drawn at random.
-    m_policy->addItem(tr("Acak"), kRandomPolicy);
+    m_policy->addItem(QString(), kRandomPolicy);
+    m_texts.add([this] {
+        //: The policy of a new exercise drawn at random.
+        m_policy->setItemText(m_policy->findData(kRandomPolicy), tr("Acak"));
+    });
     m_policy->setCurrentIndex(m_policy->count() - 1);
 
     m_processes = new QSpinBox(this);
     m_processes->setObjectName(QStringLiteral("practiceProcesses"));
-    m_processes->setAccessibleName(tr("Jumlah proses"));
+    m_texts.add([=, this] { m_processes->setAccessibleName(tr("Jumlah proses")); });
     m_processes->setRange(practice::kMinProcesses, practice::kMaxProcesses);
     m_processes->setValue(5);
 
     m_level = new QComboBox(this);
     m_level->setObjectName(QStringLiteral("practiceLevel"));
-    m_level->setAccessibleName(tr("Tingkat"));
-    m_level->addItem(tr("Dasar"), int(practice::Level::Basic));
-    m_level->addItem(tr("Menengah"), int(practice::Level::Intermediate));
-    m_level->addItem(tr("Lanjut"), int(practice::Level::Advanced));
+    m_texts.add([=, this] { m_level->setAccessibleName(tr("Tingkat")); });
+    for (const practice::Level level :
+         {practice::Level::Basic, practice::Level::Intermediate, practice::Level::Advanced})
+        m_level->addItem(QString(), int(level));
+    m_texts.add([this] {
+        for (int i = 0; i < m_level->count(); ++i)
+            m_level->setItemText(i, levelName(practice::Level(m_level->itemData(i).toInt())));
+    });
 
-    m_new = createButton(tr("Soal &Baru"), QStringLiteral("practiceNew"),
-                         tr("Membuat soal baru dengan algoritma, jumlah proses dan tingkat terpilih"));
+    m_new = createButton(QT_TR_NOOP("Soal &Baru"), QStringLiteral("practiceNew"),
+                         QT_TR_NOOP("Membuat soal baru dengan algoritma, jumlah proses dan tingkat terpilih"));
     connect(m_new, &XPButtonX::Click, this, &PracticeWindow::newExercise);
 
     m_code = new QLineEdit(this);
     m_code->setObjectName(QStringLiteral("practiceCode"));
-    m_code->setAccessibleName(tr("Kode soal"));
-    m_code->setAccessibleDescription(tr("Ketik kode soal lalu Enter untuk membuka soal itu"));
+    m_texts.add([=, this] { m_code->setAccessibleName(tr("Kode soal")); });
+    m_texts.add([=, this] { m_code->setAccessibleDescription(tr("Ketik kode soal lalu Enter untuk membuka soal itu")); });
     m_code->setMaxLength(24);
     m_code->setMinimumWidth(QFontMetrics(font()).horizontalAdvance(QStringLiteral("HRRN10L-WWWWW")) + 16);
     connect(m_code, &QLineEdit::returnPressed, this, &PracticeWindow::openTypedCode);
 
-    m_openCode = createButton(tr("Bu&ka"), QStringLiteral("practiceOpenCode"), tr("Membuka soal dari kodenya"));
+    m_openCode = createButton(QT_TR_NOOP("Bu&ka"), QStringLiteral("practiceOpenCode"), QT_TR_NOOP("Membuka soal dari kodenya"));
     connect(m_openCode, &XPButtonX::Click, this, &PracticeWindow::openTypedCode);
 }
 
@@ -181,7 +213,7 @@ void PracticeWindow::createProblemControls()
     m_problem = new QStandardItemModel(this);
     m_problemView = new QTableView(this);
     m_problemView->setObjectName(QStringLiteral("practiceProblem"));
-    m_problemView->setAccessibleName(tr("Tabel soal"));
+    m_texts.add([=, this] { m_problemView->setAccessibleName(tr("Tabel soal")); });
     m_problemView->setModel(m_problem);
     m_problemView->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_problemView->verticalHeader()->hide();
@@ -193,16 +225,16 @@ void PracticeWindow::createProblemControls()
     m_rules->setWordWrap(true);
     m_rules->setFocusPolicy(Qt::TabFocus);
     m_rules->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-    m_rules->setAccessibleName(tr("Aturan yang berlaku"));
+    m_texts.add([=, this] { m_rules->setAccessibleName(tr("Aturan yang berlaku")); });
 }
 
 void PracticeWindow::createAnswerControls()
 {
     m_schedule = new QLineEdit(this);
     m_schedule->setObjectName(QStringLiteral("practiceSchedule"));
-    m_schedule->setAccessibleName(tr("Jadwal CPU"));
-    m_schedule->setAccessibleDescription(tr("Potongan jadwal, misalnya P1 0-4, P2 4-7, idle 7-9"));
-    m_schedule->setPlaceholderText(tr("P1 0-4, P2 4-7, idle 7-9"));
+    m_texts.add([=, this] { m_schedule->setAccessibleName(tr("Jadwal CPU")); });
+    m_texts.add([=, this] { m_schedule->setAccessibleDescription(tr("Potongan jadwal, misalnya P1 0-4, P2 4-7, idle 7-9")); });
+    m_texts.add([=, this] { m_schedule->setPlaceholderText(tr("P1 0-4, P2 4-7, idle 7-9")); });
     connect(m_schedule, &QLineEdit::textEdited, this, &PracticeWindow::scheduleTyped);
 
     m_scheduleProblem = new QLabel(this);
@@ -216,8 +248,8 @@ void PracticeWindow::createAnswerControls()
     m_chipLayout->setContentsMargins(0, 0, 0, 0);
     m_chipLayout->setSpacing(4);
 
-    m_undo = createButton(tr("Hapus Terakhir"), QStringLiteral("practiceUndo"),
-                          tr("Menghapus potongan terakhir di grid (Backspace)"));
+    m_undo = createButton(QT_TR_NOOP("Hapus Terakhir"), QStringLiteral("practiceUndo"),
+                          QT_TR_NOOP("Menghapus potongan terakhir di grid (Backspace)"));
     connect(m_undo, &XPButtonX::Click, this, [this] {
         m_grid->undo();
         m_grid->setFocus(Qt::OtherFocusReason);
@@ -234,9 +266,9 @@ void PracticeWindow::createAnswerControls()
     m_answers = new AnswerTableModel(this);
     m_answerView = new QTableView(this);
     m_answerView->setObjectName(QStringLiteral("practiceAnswers"));
-    m_answerView->setAccessibleName(tr("Tabel jawaban"));
-    m_answerView->setAccessibleDescription(
-        tr("Ketik waktu selesai, turnaround, waiting dan response tiap proses, lalu rata-ratanya"));
+    m_texts.add([=, this] { m_answerView->setAccessibleName(tr("Tabel jawaban")); });
+    m_texts.add([=, this] { m_answerView->setAccessibleDescription(
+        tr("Ketik waktu selesai, turnaround, waiting dan response tiap proses, lalu rata-ratanya")); });
     m_answerView->setModel(m_answers);
     m_answerView->verticalHeader()->hide();
     m_answerView->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -245,19 +277,20 @@ void PracticeWindow::createAnswerControls()
     connect(m_answers, &AnswerTableModel::answersEdited, this, [this] {
         // The score is for the answers as they stood.
         m_result->setText(QString());
+        m_checked.reset();
     });
 }
 
 void PracticeWindow::createResultControls()
 {
-    m_check = createButton(tr("&Periksa"), QStringLiteral("practiceCheck"), tr("Memeriksa jawaban"));
-    m_reveal = createButton(tr("&Tunjukkan Jawaban"), QStringLiteral("practiceReveal"),
-                            tr("Menampilkan penyelesaian lengkap; jawaban Anda tetap"));
-    m_openLab = createButton(tr("Buka di &Laboratorium"), QStringLiteral("practiceOpenLab"),
-                             tr("Membuka soal ini di jendela Laboratorium"));
-    m_worksheets = createButton(tr("&Cetak Lembar Kerja"), QStringLiteral("practiceWorksheets"),
-                                tr("Membuat lembar kerja dan kunci jawaban untuk satu kelas"));
-    m_close = createButton(tr("T&utup"), QStringLiteral("practiceClose"), tr("Menutup jendela Latihan (Escape)"));
+    m_check = createButton(QT_TR_NOOP("&Periksa"), QStringLiteral("practiceCheck"), QT_TR_NOOP("Memeriksa jawaban"));
+    m_reveal = createButton(QT_TR_NOOP("&Tunjukkan Jawaban"), QStringLiteral("practiceReveal"),
+                            QT_TR_NOOP("Menampilkan penyelesaian lengkap; jawaban Anda tetap"));
+    m_openLab = createButton(QT_TR_NOOP("Buka di &Laboratorium"), QStringLiteral("practiceOpenLab"),
+                             QT_TR_NOOP("Membuka soal ini di jendela Laboratorium"));
+    m_worksheets = createButton(QT_TR_NOOP("&Cetak Lembar Kerja"), QStringLiteral("practiceWorksheets"),
+                                QT_TR_NOOP("Membuat lembar kerja dan kunci jawaban untuk satu kelas"));
+    m_close = createButton(QT_TR_NOOP("T&utup"), QStringLiteral("practiceClose"), QT_TR_NOOP("Menutup jendela Latihan (Escape)"));
     connect(m_check, &XPButtonX::Click, this, &PracticeWindow::checkAnswer);
     connect(m_reveal, &XPButtonX::Click, this, &PracticeWindow::revealSolution);
     connect(m_openLab, &XPButtonX::Click, this, &PracticeWindow::openInLaboratory);
@@ -269,12 +302,12 @@ void PracticeWindow::createResultControls()
     m_result->setWordWrap(true);
     m_result->setFocusPolicy(Qt::TabFocus);
     m_result->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-    m_result->setAccessibleName(tr("Hasil pemeriksaan"));
+    m_texts.add([=, this] { m_result->setAccessibleName(tr("Hasil pemeriksaan")); });
 
     m_segmentMarks = new QStandardItemModel(this);
     m_segmentMarkView = new QListView(this);
     m_segmentMarkView->setObjectName(QStringLiteral("practiceSegmentMarks"));
-    m_segmentMarkView->setAccessibleName(tr("Potongan jadwal yang diperiksa"));
+    m_texts.add([=, this] { m_segmentMarkView->setAccessibleName(tr("Potongan jadwal yang diperiksa")); });
     m_segmentMarkView->setModel(m_segmentMarks);
     m_segmentMarkView->setFlow(QListView::LeftToRight);
     m_segmentMarkView->setWrapping(true);
@@ -285,7 +318,8 @@ void PracticeWindow::createResultControls()
 
 void PracticeWindow::createSolutionControls()
 {
-    m_solutionBox = new QGroupBox(tr("Penyelesaian"), this);
+    m_solutionBox = new QGroupBox(this);
+    m_texts.add([this] { m_solutionBox->setTitle(tr("Penyelesaian")); });
     m_solutionBox->setObjectName(QStringLiteral("practiceSolution"));
     m_solutionSegments = new QLabel(m_solutionBox);
     m_solutionSegments->setObjectName(QStringLiteral("practiceSolutionSegments"));
@@ -293,11 +327,11 @@ void PracticeWindow::createSolutionControls()
     m_solutionSegments->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     m_solutionChart = new gantt::GanttChart(m_solutionBox);
     m_solutionChart->setObjectName(QStringLiteral("practiceSolutionChart"));
-    m_solutionChart->setAccessibleName(tr("Gantt Chart penyelesaian"));
+    m_texts.add([=, this] { m_solutionChart->setAccessibleName(tr("Gantt Chart penyelesaian")); });
     m_solution = new QStandardItemModel(this);
     m_solutionView = new QTableView(m_solutionBox);
     m_solutionView->setObjectName(QStringLiteral("practiceSolutionTable"));
-    m_solutionView->setAccessibleName(tr("Tabel penyelesaian"));
+    m_texts.add([=, this] { m_solutionView->setAccessibleName(tr("Tabel penyelesaian")); });
     m_solutionView->setModel(m_solution);
     m_solutionView->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_solutionView->verticalHeader()->hide();
@@ -321,25 +355,24 @@ void PracticeWindow::layOutControls()
 
     auto *exerciseRow = new QHBoxLayout;
     exerciseRow->setSpacing(kSpacing);
-    const auto addLabelled = [this, exerciseRow](const QString &caption, QWidget *field) {
-        auto *label = new QLabel(caption, this);
-        label->setBuddy(field);
-        exerciseRow->addWidget(label);
+    const auto addLabelled = [this, exerciseRow](const char *caption, QWidget *field) {
+        exerciseRow->addWidget(translatedLabel(caption, field));
         exerciseRow->addWidget(field);
     };
-    addLabelled(tr("&Algoritma:"), m_policy);
-    addLabelled(tr("Jumlah p&roses:"), m_processes);
-    addLabelled(tr("T&ingkat:"), m_level);
+    addLabelled(QT_TR_NOOP("&Algoritma:"), m_policy);
+    addLabelled(QT_TR_NOOP("Jumlah p&roses:"), m_processes);
+    addLabelled(QT_TR_NOOP("T&ingkat:"), m_level);
     exerciseRow->addWidget(m_new);
     exerciseRow->addSpacing(2 * kSpacing);
-    addLabelled(tr("K&ode soal:"), m_code);
+    addLabelled(QT_TR_NOOP("K&ode soal:"), m_code);
     exerciseRow->addWidget(m_openCode);
     exerciseRow->addStretch(1);
     column->addLayout(exerciseRow);
 
     auto *middle = new QHBoxLayout;
     middle->setSpacing(2 * kSpacing);
-    auto *problemBox = new QGroupBox(tr("Soal"), this);
+    auto *problemBox = new QGroupBox(this);
+    m_texts.add([problemBox] { problemBox->setTitle(tr("Soal")); });
     auto *problemColumn = new QVBoxLayout(problemBox);
     problemColumn->addWidget(m_heading);
     problemColumn->addWidget(m_problemView);
@@ -347,14 +380,15 @@ void PracticeWindow::layOutControls()
     problemColumn->addStretch(1);
     middle->addWidget(problemBox, 2);
 
-    auto *answerBox = new QGroupBox(tr("Jawaban Anda"), this);
+    auto *answerBox = new QGroupBox(this);
+    m_texts.add([answerBox] { answerBox->setTitle(tr("Jawaban Anda")); });
     auto *answerColumn = new QVBoxLayout(answerBox);
-    auto *scheduleLabel = new QLabel(tr("&Jadwal CPU (misalnya P1 0-4, P2 4-7, idle 7-9):"), this);
-    scheduleLabel->setBuddy(m_schedule);
+    auto *scheduleLabel = translatedLabel(QT_TR_NOOP("&Jadwal CPU (misalnya P1 0-4, P2 4-7, idle 7-9):"), m_schedule);
     answerColumn->addWidget(scheduleLabel);
     answerColumn->addWidget(m_schedule);
     answerColumn->addWidget(m_scheduleProblem);
-    auto *gridLabel = new QLabel(tr("Atau pilih proses, lalu klik sel tempat potongannya berakhir:"), this);
+    auto *gridLabel = translatedLabel(QT_TR_NOOP("Atau pilih proses, lalu klik sel tempat potongannya berakhir:"));
+    gridLabel->setWordWrap(true);
     answerColumn->addWidget(gridLabel);
     auto *chipRow = new QHBoxLayout;
     chipRow->addWidget(m_chips);
@@ -371,8 +405,7 @@ void PracticeWindow::layOutControls()
     gridArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     gridArea->setMinimumHeight(m_grid->sizeHint().height() + 18);
     answerColumn->addWidget(gridArea);
-    auto *answersLabel = new QLabel(tr("&Waktu tiap proses dan rata-ratanya:"), this);
-    answersLabel->setBuddy(m_answerView);
+    auto *answersLabel = translatedLabel(QT_TR_NOOP("&Waktu tiap proses dan rata-ratanya:"), m_answerView);
     answerColumn->addWidget(answersLabel);
     answerColumn->addWidget(m_answerView);
     answerColumn->addStretch(1);
@@ -516,6 +549,7 @@ void PracticeWindow::showExercise(practice::Exercise exercise)
     m_grid->reset(m_exercise->workload, m_exercise->solution.lastCompletion);
     rebuildChips();
     m_result->clear();
+    m_checked.reset();
     m_segmentMarks->clear();
     m_solutionBox->hide();
     m_solution->clear();
@@ -543,10 +577,9 @@ QString PracticeWindow::settingsText() const
 void PracticeWindow::showProblem()
 {
     const practice::Exercise &exercise = *m_exercise;
-    static const char *const levelNames[] = {QT_TR_NOOP("Dasar"), QT_TR_NOOP("Menengah"), QT_TR_NOOP("Lanjut")};
     //: The exercise's heading: %1 its code, %2 its level, %3 the policy and its settings.
     m_heading->setText(tr("Soal %1 (tingkat %2): %3")
-                           .arg(QString::fromStdString(exercise.code), tr(levelNames[int(exercise.key.level)]),
+                           .arg(QString::fromStdString(exercise.code), levelName(exercise.key.level),
                                 settingsText()));
     m_heading->setAccessibleName(m_heading->text());
 
@@ -650,6 +683,12 @@ void PracticeWindow::scheduleTyped()
     m_grid->setSegments(parsed.segments);
     m_syncing = false;
     clearMarks();
+    showScheduleProblem(parsed);
+    updateChipState();
+}
+
+void PracticeWindow::showScheduleProblem(const practice::ParsedSegments &parsed)
+{
     if (parsed.error) {
         static const char *const problems[] = {
             QT_TR_NOOP("potongan kosong"), QT_TR_NOOP("nama proses tidak dikenal"),
@@ -664,7 +703,6 @@ void PracticeWindow::scheduleTyped()
     } else {
         m_scheduleProblem->hide();
     }
-    updateChipState();
 }
 
 void PracticeWindow::gridEdited()
@@ -684,6 +722,7 @@ void PracticeWindow::clearMarks()
     m_segmentMarks->clear();
     m_grid->setMarks({});
     m_result->clear();
+    m_checked.reset();
 }
 
 practice::Answer PracticeWindow::answer() const
@@ -708,16 +747,25 @@ void PracticeWindow::checkAnswer()
     const practice::CheckResult result = practice::check(exercise.workload, exercise.solution, given);
 
     m_answers->showMarks(result);
-    showSegmentMarks(given.segments, result);
     if (m_grid->segments() == given.segments)
         m_grid->setMarks(result.segments);
+    m_checked = Checked{given.segments, result,
+                        parsed.error ? std::optional<std::size_t>(parsed.error->piece) : std::nullopt};
+    showCheck();
+}
 
+void PracticeWindow::showCheck()
+{
+    const practice::Exercise &exercise = *m_exercise;
+    const practice::CheckResult &result = m_checked->result;
+    const std::optional<std::size_t> &unreadPiece = m_checked->unreadPiece;
+    showSegmentMarks(m_checked->segments, result);
     QStringList lines{practiceui::scoreText(result.right, result.total)};
-    if (parsed.error) {
+    if (unreadPiece) {
         //: %1 the number of the first piece of the typed schedule that cannot be read.
-        lines.append(tr("Jadwal hanya terbaca sampai sebelum potongan %1.").arg(parsed.error->piece + 1));
+        lines.append(tr("Jadwal hanya terbaca sampai sebelum potongan %1.").arg(*unreadPiece + 1));
     }
-    if (given.segments.empty() && !parsed.error) {
+    if (m_checked->segments.empty() && !unreadPiece) {
         lines.append(tr("Jadwal CPU belum diisi: ketik potongannya atau susun di grid."));
     } else if (result.firstMistake) {
         lines.append(practiceui::mistakeText(exercise.workload, exercise.solution, *result.firstMistake));
@@ -821,6 +869,62 @@ void PracticeWindow::showSolution()
         averages.append(readOnlyItem(QString::fromStdString(lab::averageText(solution.totals.response, count, separator))));
     m_solution->appendRow(averages);
     fitTableHeight(m_solutionView);
+}
+
+// --- language -------------------------------------------------------------------------------
+
+void PracticeWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
+}
+
+// Every text again in the new language, written from the exercise, the typed answer and the
+// stored check; nothing typed and no mark is lost.
+void PracticeWindow::retranslate()
+{
+    m_texts.apply();
+    m_answers->retranslate();
+    if (!m_exercise)
+        return;
+    showProblem();
+    retranslateChips();
+    updateChipState();
+    if (!m_scheduleProblem->isHidden())
+        showScheduleProblem(practice::parseSegments(m_schedule->text().toStdString(), m_exercise->workload));
+    if (m_checked && !m_result->text().isEmpty())
+        showCheck();
+    if (m_solution->rowCount() > 0)
+        showSolution();
+}
+
+void PracticeWindow::retranslateChips()
+{
+    const lab::Workload &workload = m_exercise->workload;
+    const QFontMetrics metrics(font());
+    for (qsizetype i = 0; i < m_chipButtons.size(); ++i) {
+        XPButtonX *chip = m_chipButtons[i];
+        const std::size_t index = std::size_t(i);
+        QString caption;
+        QString toolTip;
+        if (index < workload.size()) {
+            caption = QString::fromStdString(workload[index].name);
+            //: %1 a process: its chip chooses it for the next piece on the grid.
+            toolTip = tr("Potongan berikutnya: %1").arg(caption);
+        } else if (index == workload.size()) {
+            caption = tr("idle");
+            toolTip = tr("Potongan berikutnya: CPU idle");
+        } else {
+            caption = tr("switch");
+            toolTip = tr("Potongan berikutnya: context switch");
+        }
+        chip->setCaption(caption);
+        chip->setToolTip(toolTip);
+        chip->setAccessibleName(caption);
+        chip->setFixedSize(std::max(kChipMinimumWidth, metrics.horizontalAdvance(caption) + 16),
+                           std::max(kButtonMinimumHeight, metrics.height() + 10));
+    }
 }
 
 void PracticeWindow::openInLaboratory()

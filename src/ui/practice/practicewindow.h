@@ -4,6 +4,7 @@
 #include "lab/workload.h"
 #include "practice/answer.h"
 #include "practice/exercise.h"
+#include "ui/lab/retranslation.h"
 
 #include <QColor>
 #include <QList>
@@ -63,6 +64,7 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     // Construction steps.
@@ -74,7 +76,13 @@ private:
     void createSolutionControls();
     void layOutControls();
     void applyTabOrder();
-    XPButtonX *createButton(const QString &caption, const QString &objectName, const QString &toolTip);
+    // The caption and the tool tip are source texts (QT_TR_NOOP), shown in the current language.
+    XPButtonX *createButton(const char *caption, const QString &objectName, const char *toolTip);
+    QLabel *translatedLabel(const char *text, QWidget *buddy = nullptr);
+    void retranslate();
+    void retranslateChips();
+    void showScheduleProblem(const practice::ParsedSegments &parsed);
+    void showCheck();
     void placeOnScreen();
 
     // Commands.
@@ -144,6 +152,14 @@ private:
     QTableView *m_solutionView = nullptr;
 
     std::optional<practice::Exercise> m_exercise;
+    // The last check of the answer on show: what was checked and how it went.
+    struct Checked {
+        std::vector<practice::AnswerSegment> segments;
+        practice::CheckResult result;
+        std::optional<std::size_t> unreadPiece;   // the first piece of the typed line not read
+    };
+    std::optional<Checked> m_checked;
+    labui::Retranslation m_texts;
     bool m_syncing = false;
     bool m_placed = false;
 };

@@ -43,6 +43,16 @@ ScheduleGrid::ScheduleGrid(QWidget *parent) : QWidget(parent)
     describe();
 }
 
+void ScheduleGrid::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        setAccessibleName(tr("Grid jadwal"));
+        describe();
+        update();
+    }
+    QWidget::changeEvent(event);
+}
+
 void ScheduleGrid::reset(const lab::Workload &workload, lab::Time span)
 {
     m_names.clear();

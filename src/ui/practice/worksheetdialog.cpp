@@ -61,8 +61,10 @@ WorksheetDialog::WorksheetDialog(QWidget *parent)
       m_lastFolder(documentsFolder())
 {
     setObjectName(QStringLiteral("WorksheetDialog"));
-    setWindowTitle(tr("Cetak Lembar Kerja"));
-    setAccessibleName(windowTitle());
+    m_texts.add([this] {
+        setWindowTitle(tr("Cetak Lembar Kerja"));
+        setAccessibleName(windowTitle());
+    });
     setWindowIcon(QIcon(kIconResource));
     QPalette windowPalette = palette();
     windowPalette.setColor(QPalette::Window, formunits::toQColor(form1layout::kWindowBlue));
@@ -74,72 +76,97 @@ WorksheetDialog::WorksheetDialog(QWidget *parent)
 
 WorksheetDialog::~WorksheetDialog() = default;
 
-XPButtonX *WorksheetDialog::createButton(const QString &caption, const QString &objectName, const QString &toolTip)
+XPButtonX *WorksheetDialog::createButton(const char *caption, const QString &objectName, const char *toolTip)
 {
     auto *button = new XPButtonX(this);
     button->setObjectName(objectName);
     button->setFontProperty(font());
-    button->setCaption(caption);
-    button->setToolTip(toolTip);
-    button->setAccessibleName(plainCaption(caption));
-    const QFontMetrics metrics(font());
-    const int width = std::max(kButtonMinimumWidth, metrics.horizontalAdvance(plainCaption(caption)) + kButtonPadding);
-    const int height = std::max(kButtonMinimumHeight, metrics.height() + 10);
-    button->setFixedSize(width, height);
+    // As wide as its caption in the language on show.
+    m_texts.add([this, button, caption, toolTip] {
+        const QString text = tr(caption);
+        button->setCaption(text);
+        button->setToolTip(tr(toolTip));
+        button->setAccessibleName(plainCaption(text));
+        const QFontMetrics metrics(font());
+        const int width = std::max(kButtonMinimumWidth, metrics.horizontalAdvance(plainCaption(text)) + kButtonPadding);
+        const int height = std::max(kButtonMinimumHeight, metrics.height() + 10);
+        button->setFixedSize(width, height);
+    });
     return button;
+}
+
+void WorksheetDialog::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        m_texts.apply();
+    QDialog::changeEvent(event);
 }
 
 void WorksheetDialog::createControls()
 {
     m_class = new QLineEdit(this);
     m_class->setObjectName(QStringLiteral("worksheetClass"));
-    m_class->setAccessibleName(tr("Kode kelas"));
-    m_class->setToolTip(tr("Huruf dan angka saja, misalnya TI2A; kode kelas dan nomor varian menentukan kode soal"));
+    m_texts.add([=, this] { m_class->setAccessibleName(tr("Kode kelas")); });
+    m_texts.add([this] {
+        m_class->setToolTip(tr("Huruf dan angka saja, misalnya TI2A; kode kelas dan nomor varian menentukan kode soal"));
+    });
     m_class->setMaxLength(worksheet::kMaxClassCodeLength);
     m_class->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("[A-Za-z0-9]{0,%1}").arg(worksheet::kMaxClassCodeLength)), m_class));
 
     m_variants = new QSpinBox(this);
     m_variants->setObjectName(QStringLiteral("worksheetVariants"));
-    m_variants->setAccessibleName(tr("Jumlah varian"));
+    m_texts.add([=, this] { m_variants->setAccessibleName(tr("Jumlah varian")); });
     m_variants->setRange(worksheet::kMinVariants, worksheet::kMaxVariants);
     m_variants->setValue(kDefaultVariants);
 
     m_policy = new QComboBox(this);
     m_policy->setObjectName(QStringLiteral("worksheetPolicy"));
-    m_policy->setAccessibleName(tr("Algoritma"));
+    m_texts.add([=, this] { m_policy->setAccessibleName(tr("Algoritma")); });
     for (const lab::Policy policy : lab::kAllPolicies) {
         const std::string_view name = lab::policyName(policy);
         m_policy->addItem(QString::fromUtf8(name.data(), qsizetype(name.size())), static_cast<int>(policy));
     }
-    //: The policy choice that lets every variant draw its own policy.
-    m_policy->addItem(tr("Acak"), kRandomPolicy);
+    m_policy->addItem(QString(), kRandomPolicy);
+    m_texts.add([this] {
+        //: The policy choice that lets every variant draw its own policy.
+        m_policy->setItemText(m_policy->findData(kRandomPolicy), tr("Acak"));
+    });
     m_policy->setCurrentIndex(m_policy->count() - 1);
 
     m_processes = new QSpinBox(this);
     m_processes->setObjectName(QStringLiteral("worksheetProcesses"));
-    m_processes->setAccessibleName(tr("Jumlah proses"));
+    m_texts.add([=, this] { m_processes->setAccessibleName(tr("Jumlah proses")); });
     m_processes->setRange(practice::kMinProcesses, practice::kMaxProcesses);
     m_processes->setValue(worksheet::kDefaultProcesses);
 
     m_level = new QComboBox(this);
     m_level->setObjectName(QStringLiteral("worksheetLevel"));
-    m_level->setAccessibleName(tr("Tingkat"));
-    m_level->addItem(tr("Dasar"), static_cast<int>(practice::Level::Basic));
-    m_level->addItem(tr("Menengah"), static_cast<int>(practice::Level::Intermediate));
-    m_level->addItem(tr("Lanjut"), static_cast<int>(practice::Level::Advanced));
+    m_texts.add([=, this] { m_level->setAccessibleName(tr("Tingkat")); });
+    m_level->addItem(QString(), static_cast<int>(practice::Level::Basic));
+    m_level->addItem(QString(), static_cast<int>(practice::Level::Intermediate));
+    m_level->addItem(QString(), static_cast<int>(practice::Level::Advanced));
+    m_texts.add([this] {
+        m_level->setItemText(0, tr("Dasar"));
+        m_level->setItemText(1, tr("Menengah"));
+        m_level->setItemText(2, tr("Lanjut"));
+    });
 
     m_destination = new QComboBox(this);
     m_destination->setObjectName(QStringLiteral("worksheetDestination"));
-    m_destination->setAccessibleName(tr("Tujuan"));
-    //: Destination: two PDF files, the worksheets and the answer key, in a folder.
-    m_destination->addItem(tr("PDF"), static_cast<int>(Destination::Pdf));
-    //: Destination: the worksheets on the default printer.
-    m_destination->addItem(tr("Printer"), static_cast<int>(Destination::Printer));
+    m_texts.add([=, this] { m_destination->setAccessibleName(tr("Tujuan")); });
+    m_destination->addItem(QString(), static_cast<int>(Destination::Pdf));
+    m_destination->addItem(QString(), static_cast<int>(Destination::Printer));
+    m_texts.add([this] {
+        //: Destination: two PDF files, the worksheets and the answer key, in a folder.
+        m_destination->setItemText(0, tr("PDF"));
+        //: Destination: the worksheets on the default printer.
+        m_destination->setItemText(1, tr("Printer"));
+    });
 
-    m_ok = createButton(tr("&Buat"), QStringLiteral("worksheetOk"),
-                       tr("Membuat lembar kerja dan kunci jawaban (Enter)"));
-    m_cancel = createButton(tr("Ba&tal"), QStringLiteral("worksheetCancel"), tr("Menutup tanpa membuat apa pun (Escape)"));
+    m_ok = createButton(QT_TR_NOOP("&Buat"), QStringLiteral("worksheetOk"),
+                       QT_TR_NOOP("Membuat lembar kerja dan kunci jawaban (Enter)"));
+    m_cancel = createButton(QT_TR_NOOP("Ba&tal"), QStringLiteral("worksheetCancel"), QT_TR_NOOP("Menutup tanpa membuat apa pun (Escape)"));
     connect(m_ok, &XPButtonX::Click, this, &WorksheetDialog::make);
     connect(m_cancel, &XPButtonX::Click, this, &QDialog::reject);
 }
@@ -152,22 +179,25 @@ void WorksheetDialog::layOutControls()
 
     auto *form = new QFormLayout;
     form->setSpacing(kSpacing);
-    const auto addRow = [&](const QString &label, QWidget *field) {
-        auto *caption = new QLabel(label, this);
+    const auto addRow = [&](const char *label, QWidget *field) {
+        auto *caption = new QLabel(this);
         caption->setBuddy(field);
+        m_texts.add([caption, label] { caption->setText(tr(label)); });
         form->addRow(caption, field);
     };
-    addRow(tr("&Kode kelas:"), m_class);
-    addRow(tr("Jumlah &varian:"), m_variants);
-    addRow(tr("&Algoritma:"), m_policy);
-    addRow(tr("Jumlah &proses:"), m_processes);
-    addRow(tr("T&ingkat:"), m_level);
-    addRow(tr("T&ujuan:"), m_destination);
+    addRow(QT_TR_NOOP("&Kode kelas:"), m_class);
+    addRow(QT_TR_NOOP("Jumlah &varian:"), m_variants);
+    addRow(QT_TR_NOOP("&Algoritma:"), m_policy);
+    addRow(QT_TR_NOOP("Jumlah &proses:"), m_processes);
+    addRow(QT_TR_NOOP("T&ingkat:"), m_level);
+    addRow(QT_TR_NOOP("T&ujuan:"), m_destination);
     window->addLayout(form);
 
-    auto *note = new QLabel(tr("PDF: lembar kerja dan kunci jawaban disimpan sebagai dua file di folder yang dipilih. "
-                               "Printer: lembar kerja dicetak di printer default."),
-                            this);
+    auto *note = new QLabel(this);
+    m_texts.add([note] {
+        note->setText(tr("PDF: lembar kerja dan kunci jawaban disimpan sebagai dua file di folder yang dipilih. "
+                         "Printer: lembar kerja dicetak di printer default."));
+    });
     note->setObjectName(QStringLiteral("worksheetNote"));
     note->setWordWrap(true);
     // Wide enough that the note reads in two or three lines, not a narrow column.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "practice/exercise.h"
+#include "ui/lab/retranslation.h"
 #include "worksheet/worksheet.h"
 #include "worksheet/worksheetprinter.h"
 
@@ -46,16 +47,19 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void createControls();
     void layOutControls();
-    XPButtonX *createButton(const QString &caption, const QString &objectName, const QString &toolTip);
+    // The caption and the tool tip are source texts (QT_TR_NOOP), shown in the current language.
+    XPButtonX *createButton(const char *caption, const QString &objectName, const char *toolTip);
     void make();
     bool makePdf(const worksheet::ClassSpec &spec, const std::vector<practice::Exercise> &exercises);
     bool makePrint(const worksheet::ClassSpec &spec, const std::vector<practice::Exercise> &exercises);
     void showMessage(const QString &text, bool problem);
 
+    labui::Retranslation m_texts;
     QLineEdit *m_class = nullptr;
     QSpinBox *m_variants = nullptr;
     QComboBox *m_policy = nullptr;
