@@ -545,6 +545,7 @@ void PracticeWindow::showExercise(practice::Exercise exercise)
     m_answers->reset(m_exercise->workload, practice::asksResponse(m_exercise->settings));
     fitTableHeight(m_answerView);
     m_schedule->clear();
+    m_scheduleProblem->clear();   // no stale words behind a hidden label
     m_scheduleProblem->hide();
     m_grid->reset(m_exercise->workload, m_exercise->solution.lastCompletion);
     rebuildChips();
@@ -701,6 +702,7 @@ void PracticeWindow::showScheduleProblem(const practice::ParsedSegments &parsed)
                                             tr(problems[int(parsed.error->kind)])));
         m_scheduleProblem->show();
     } else {
+        m_scheduleProblem->clear();   // no stale words behind a hidden label
         m_scheduleProblem->hide();
     }
 }
@@ -712,6 +714,7 @@ void PracticeWindow::gridEdited()
     m_syncing = true;
     m_schedule->setText(QString::fromStdString(practice::segmentsText(m_grid->segments(), m_exercise->workload)));
     m_syncing = false;
+    m_scheduleProblem->clear();   // no stale words behind a hidden label
     m_scheduleProblem->hide();
     clearMarks();
     updateChipState();
