@@ -1,14 +1,20 @@
 // Opens the practice window as the menu item does, gives a partly wrong answer to a fixed
 // exercise (one wrong choice at a tie, the numbers that follow from it, one number wrong on its
 // own), checks it and saves a picture of the window: practice_preview <file.png>.
+// practice_preview <file.png> <language> [<lab.png> <worksheet.png>] does the same in the
+// language given ("id" or "en"), shows the solution too and, with the two further files, also
+// saves the laboratory after a run with the comparison and the worksheet dialog.
 // Run it on a real or virtual display (xvfb-run, with QT_SCALE_FACTOR=2 for the dense-screen
 // picture); the README's pictures come from it.
 #include "practice/answer.h"
 #include "practice/exercise.h"
 #include "ui/button/xpbuttonx.h"
 #include "ui/main/application.h"
+#include "ui/lab/schedulinglab.h"
+#include "ui/language.h"
 #include "ui/main/form1.h"
 #include "ui/practice/practicewindow.h"
+#include "ui/practice/worksheetdialog.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,6 +24,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <memory>
+#include <optional>
 
 namespace {
 
@@ -75,11 +83,19 @@ PracticeWindow *openPracticeWindow(Form1 &window)
 
 int main(int argc, char **argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <file.png>\n", argv[0]);
+    if (argc != 2 && argc != 3 && argc != 5) {
+        std::fprintf(stderr, "usage: %s <file.png> [id|en [<lab.png> <worksheet.png>]]\n", argv[0]);
         return 2;
     }
     QuorvelApplication app(argc, argv);
+    if (argc >= 3) {
+        const std::optional<language::Language> chosen = language::fromId(QString::fromLocal8Bit(argv[2]));
+        if (!chosen) {
+            std::fprintf(stderr, "unknown language %s\n", argv[2]);
+            return 2;
+        }
+        language::setLanguage(*chosen);
+    }
     Form1 mainWindow;
     mainWindow.show();
     PracticeWindow *window = openPracticeWindow(mainWindow);
@@ -115,12 +131,34 @@ int main(int argc, char **argv)
     answers->setData(answers->index(averages, 2), QString::fromStdString(lab::averageText(totalTurnaround, std::size_t(n))));
     answers->setData(answers->index(averages, 3), QString::fromStdString(lab::averageText(totalWaiting, std::size_t(n))));
     window->findChild<XPButtonX *>(QStringLiteral("practiceCheck"))->press();
+    if (argc >= 3)
+        window->findChild<XPButtonX *>(QStringLiteral("practiceReveal"))->press();
+
+    SchedulingLab *lab = nullptr;
+    std::unique_ptr<WorksheetDialog> dialog;
+    if (argc == 5) {
+        mainWindow.findChild<QAction *>(QStringLiteral("mnlab"))->trigger();
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            if (auto *found = qobject_cast<SchedulingLab *>(widget))
+                lab = found;
+        }
+        if (!lab)
+            return 1;
+        lab->findChild<XPButtonX *>(QStringLiteral("labCompute"))->press();
+        lab->findChild<XPButtonX *>(QStringLiteral("labCompare"))->press();
+        dialog = std::make_unique<WorksheetDialog>(window);
+        dialog->show();
+    }
 
     const QString target = QString::fromLocal8Bit(argv[1]);
     int result = 1;
     // Give the buttons their first hover-timer round so they show as the user sees them.
     QTimer::singleShot(700, &app, [&] {
         result = window->grab().save(target) ? 0 : 1;
+        if (lab && !lab->grab().save(QString::fromLocal8Bit(argv[3])))
+            result = 1;
+        if (dialog && !dialog->grab().save(QString::fromLocal8Bit(argv[4])))
+            result = 1;
         app.quit();
     });
     app.exec();
