@@ -5,6 +5,7 @@
 #   1. build-tests/  Debug build with tests and benchmarks; the whole CTest suite (CTest
 #                    starts the private CUPS server, scripts/cups-test-server.sh, around the
 #                    printing tests)
+#      translations  lrelease on both translation files: no unfinished or untranslated entry
 #   2. install check cmake --install into a scratch prefix; desktop entry validated
 #      package       the Debian package of build-tests/: lintian, install, save a report as a
 #                    normal user through the real window, purge (scripts/package-check.sh)
@@ -122,6 +123,29 @@ if [[ $normal_built -eq 1 ]]; then
 else
     skip "test suite (no build)"
 fi
+
+# --- translations ---------------------------------------------------------------------------
+# Every entry of both translation files is translated and finished: lrelease's summary says
+# "Generated N translation(s) (N finished and 0 unfinished)" and names no untranslated text.
+check_translations() {
+    local lrelease=/usr/lib/qt6/bin/lrelease ts out status=0
+    [[ -x $lrelease ]] || lrelease=$(command -v lrelease) || { echo "lrelease not found" >&2; return 1; }
+    for ts in translations/quorvel_en.ts translations/quorvel_lab_en.ts; do
+        out=$("$lrelease" "$ts" -qm "$SCRATCH/$(basename "$ts" .ts).qm" 2>&1) || { echo "$out"; status=1; continue; }
+        echo "$out"
+        if ! grep -Eq 'Generated [1-9][0-9]* translation\(s\) \([0-9]+ finished and 0 unfinished\)' <<<"$out"; then
+            echo "translations: $ts has unfinished entries" >&2
+            status=1
+        fi
+        if grep -q 'untranslated source text' <<<"$out"; then
+            echo "translations: $ts has untranslated entries" >&2
+            status=1
+        fi
+    done
+    return $status
+}
+banner "Translations"
+if timed "translations" check_translations; then pass translations; else fail "translations"; fi
 
 # --- 2. installation ------------------------------------------------------------------------
 check_install() {

@@ -1,5 +1,7 @@
 #include "ui/about/frmabout.h"
 
+#include "ui/language.h"
+
 #include "engine/runtimeerror.h"
 #include "platform/framecentring.h"
 #include "platform/messagebox.h"
@@ -11,6 +13,7 @@
 #include "ui/button/xpbuttonx.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
@@ -44,10 +47,27 @@ static_assert(kKeyAccess == 0x2003F);
 
 constexpr std::size_t kValueBufferSize = 1024;
 
-const QString kUnavailableText = QStringLiteral("System Information Is Unavailable At This Time");
+const char *const kUnavailableText = QT_TRANSLATE_NOOP("frmAbout", "System Information Is Unavailable At This Time");
 const QString kIconResource = QStringLiteral(":/icons/quorvel.png");
 // What assistive technology reads for the picture.
-const QString kIconAccessibleName = QStringLiteral("Quorvel icon");
+const char *const kIconAccessibleName = QT_TRANSLATE_NOOP("frmAbout", "Quorvel icon");
+
+// The drawn buttons' captions as stored in frmabout.frm.
+struct DrawnButtonText {
+    const char *name;
+    const char *caption;
+};
+constexpr DrawnButtonText kDrawnButtonTexts[] = {
+    {"XPButtonX1", QT_TRANSLATE_NOOP("frmAbout", "&OK")},
+    //: Opens the system information program.
+    {"XPButtonX2", QT_TRANSLATE_NOOP("frmAbout", "Sistem Info")},
+};
+
+QString translateLayout(std::string_view source)
+{
+    // The table's texts are literals, so their views end in a terminating zero.
+    return QCoreApplication::translate("frmaboutlayout", source.data());
+}
 
 QRect toRect(Box box)
 {
@@ -93,6 +113,36 @@ frmAbout::frmAbout(const QColor &backColor, QWidget *parent)
     createDrawnButtons();
     centreOnScreen();
     Form_Load();
+    // The tables and stored properties hold the Indonesian texts already.
+    if (language::currentLanguage() != language::Language::Indonesian)
+        retranslateUi();
+}
+
+void frmAbout::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QDialog::changeEvent(event);
+}
+
+void frmAbout::retranslateUi()
+{
+    //: The About box's title; %1 is the program's name.
+    setWindowTitle(tr("About %1").arg(platform::applicationTitle()));
+    m_picIcon->setAccessibleName(tr(kIconAccessibleName));
+    for (const LabelRow &row : kLabels) {
+        QLabel *label = m_labels.value(toQString(row.name));
+        if (label && row.name == "lblDescription")
+            label->setText(translateLayout(row.text));
+    }
+    if (QLabel *version = m_labels.value(QStringLiteral("lblVersion")))
+        version->setText(versionText(QUORVEL_VERSION_MAJOR, QUORVEL_VERSION_MINOR, QUORVEL_VERSION_PATCH));
+    m_cmdOK->setText(translateLayout(kCmdOK.caption));
+    m_cmdSysInfo->setText(translateLayout(kCmdSysInfo.caption));
+    for (const DrawnButtonText &text : kDrawnButtonTexts) {
+        if (XPButtonX *button = m_drawnButtons.value(QString::fromLatin1(text.name)))
+            button->setCaption(tr(text.caption));
+    }
 }
 
 frmAbout::~frmAbout() = default;
@@ -114,7 +164,8 @@ frmAbout *frmAbout::instance()
 
 QString frmAbout::versionText(int major, int minor, int revision)
 {
-    return QStringLiteral("Version %1.%2.%3").arg(major).arg(minor).arg(revision);
+    //: The About box's version line: major, minor and revision numbers.
+    return tr("Version %1.%2.%3").arg(major).arg(minor).arg(revision);
 }
 
 void frmAbout::setRegistry(std::shared_ptr<platform::Registry> registry)
@@ -141,7 +192,7 @@ void frmAbout::createWindow()
 
     m_picIcon = new QLabel(this);
     m_picIcon->setObjectName(QStringLiteral("picIcon"));
-    m_picIcon->setAccessibleName(kIconAccessibleName);
+    m_picIcon->setAccessibleName(tr(kIconAccessibleName));
     m_picIcon->setGeometry(toRect(kPicIcon));
     m_picIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_picIcon->setPixmap(windowIcon().pixmap(m_picIcon->size()));
@@ -230,7 +281,8 @@ void frmAbout::Form_Load()
         windowPalette.setColor(QPalette::Window, m_backColor);
         setPalette(windowPalette);
     }
-    setWindowTitle(QStringLiteral("About ") + platform::applicationTitle());
+    //: The About box's title; %1 is the program's name.
+    setWindowTitle(tr("About %1").arg(platform::applicationTitle()));
     m_labels.value(QStringLiteral("lblVersion"))
         ->setText(versionText(QUORVEL_VERSION_MAJOR, QUORVEL_VERSION_MINOR, QUORVEL_VERSION_PATCH));
     m_labels.value(QStringLiteral("lblTitle"))->setText(platform::applicationTitle());
@@ -355,6 +407,6 @@ void frmAbout::closeEvent(QCloseEvent *event)
 
 void frmAbout::showUnavailable()
 {
-    platform::showMessage(this, kUnavailableText, platform::applicationTitle(),
+    platform::showMessage(this, tr(kUnavailableText), platform::applicationTitle(),
                           platform::MessageIcon::None);
 }

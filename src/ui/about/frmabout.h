@@ -65,8 +65,11 @@ public:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    // A change of language sets the window's texts again.
+    void changeEvent(QEvent *event) override;
 
 private:
+    void retranslateUi();
     void createWindow();
     void createLabels();
     void createSeparator();

@@ -2,6 +2,8 @@
 
 #include "ui/formunits.h"
 
+#include <QtGlobal>
+
 #include <array>
 #include <string_view>
 
@@ -34,7 +36,8 @@ struct Box {
 
 inline constexpr Box kPicIcon{240, 240, 540, 540};
 
-// Labels, in creation order. An empty text is filled in at load.
+// Labels, in creation order. An empty text is filled in at load. The description is a source
+// text of the context "frmaboutlayout"; the authors' names and student numbers stay as written.
 struct LabelRow {
     std::string_view name;
     Box box;
@@ -46,7 +49,7 @@ struct LabelRow {
 inline constexpr std::array<LabelRow, 7> kLabels{{
     {"lblTitle", {1050, 240, 3885, 480}, kDarkBlue, kSmallPointSize, ""},
     {"lblVersion", {1050, 780, 3885, 225}, kBrownOrange, kSmallPointSize, ""},
-    {"lblDescription", {1050, 1125, 3885, 330}, kLightBlue, kLargePointSize, "Tugas Sistem Operasi"},
+    {"lblDescription", {1050, 1125, 3885, 330}, kLightBlue, kLargePointSize, QT_TRANSLATE_NOOP("frmaboutlayout", "Tugas Sistem Operasi")},
     {"Label1_0", {1080, 1560, 3975, 255}, kLightBlue, kSmallPointSize, "Andi Prasetyo (NIM 0411500123)"},
     {"Label1_1", {1080, 1800, 3375, 255}, kLightBlue, kSmallPointSize, "Siti Rahmawati (NIM 0411500145)"},
     {"Label1_2", {1080, 2040, 4095, 255}, kLightBlue, kSmallPointSize, "Bayu Kurniawan (NIM 0411500167)"},
@@ -60,8 +63,8 @@ struct ButtonRow {
     std::string_view caption;
 };
 
-inline constexpr ButtonRow kCmdOK{"cmdOK", {4245, 3120, 1260, 345}, "OK"};
-inline constexpr ButtonRow kCmdSysInfo{"cmdSysInfo", {4260, 3075, 1245, 345}, "&System Info..."};
+inline constexpr ButtonRow kCmdOK{"cmdOK", {4245, 3120, 1260, 345}, QT_TRANSLATE_NOOP("frmaboutlayout", "OK")};
+inline constexpr ButtonRow kCmdSysInfo{"cmdSysInfo", {4260, 3075, 1245, 345}, QT_TRANSLATE_NOOP("frmaboutlayout", "&System Info...")};
 
 // The separator between the authors and the buttons. Later rows lie on top: the grey line
 // over the upper half of the white one gives the etched look.

@@ -447,16 +447,16 @@ void ChartLayout::layOutLegend(const ChartData &data)
             add(LegendSample::Lane, static_cast<int>(i), data.lanes[i].name, false);
     }
     if (!data.lanes.empty()) {
-        add(LegendSample::Running, -1, toQString(kLegendRunning), false);
-        add(LegendSample::Waiting, -1, toQString(kLegendWaiting), false);
-        add(LegendSample::Arrival, -1, toQString(kLegendArrival), false);
+        add(LegendSample::Running, -1, ganttlayout::text(kLegendRunning), false);
+        add(LegendSample::Waiting, -1, ganttlayout::text(kLegendWaiting), false);
+        add(LegendSample::Arrival, -1, ganttlayout::text(kLegendArrival), false);
     }
     if (anyPiece(data, PieceKind::Idle))
         add(LegendSample::Idle, -1, idleCaption(), false);
     if (anyPiece(data, PieceKind::Switch))
         add(LegendSample::Switch, -1, switchCaption(), false);
     if (runsBeforeArrival(data))
-        add(LegendSample::BeforeArrival, -1, toQString(kLegendBeforeArrival), true);
+        add(LegendSample::BeforeArrival, -1, ganttlayout::text(kLegendBeforeArrival), true);
     m_legendHeight = m_legend.empty() ? 0 : top + kLegendLineHeight - m_legendTop;
 }
 

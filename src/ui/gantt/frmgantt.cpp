@@ -1,5 +1,7 @@
 #include "ui/gantt/frmgantt.h"
 
+#include "ui/language.h"
+
 #include "platform/framecentring.h"
 #include "platform/messagebox.h"
 #include "ui/button/buttonform.h"
@@ -48,34 +50,52 @@ QString translated(const char *text)
     return QCoreApplication::translate("frmGantt", text);
 }
 
+// The drawn buttons' captions as stored in frmgantt.frm.
+struct DrawnButtonText {
+    const char *name;
+    const char *caption;
+};
+constexpr DrawnButtonText kDrawnButtonTexts[] = {
+    //: Copies the chart picture to the clipboard.
+    {"CMBSalin", QT_TRANSLATE_NOOP("frmGantt", "&Salin")},
+    //: Saves the chart picture to a file.
+    {"CMBSimpanGambar", QT_TRANSLATE_NOOP("frmGantt", "Simpan &Gambar")},
+    {"CMBClose", QT_TRANSLATE_NOOP("frmGantt", "&Close")},
+};
+
 // The policy, then each average as the run wrote it, once it has; a run stopped by a failure
 // says so.
 QString chartTitle(engine::Policy policy, const engine::Timeline &timeline)
 {
     QString title = policyName(policy);
     if (!timeline.waitingResult.empty()) {
-        title += QStringLiteral("   ") + toQString(kWaitingAverageLabel) + QStringLiteral(": ")
+        title += QStringLiteral("   ") + ganttlayout::text(kWaitingAverageLabel) + QStringLiteral(": ")
             + QString::fromStdString(timeline.waitingResult);
     }
     if (!timeline.turnaroundResult.empty()) {
-        title += QStringLiteral("   ") + toQString(kTurnaroundAverageLabel) + QStringLiteral(": ")
+        title += QStringLiteral("   ") + ganttlayout::text(kTurnaroundAverageLabel) + QStringLiteral(": ")
             + QString::fromStdString(timeline.turnaroundResult);
     }
     if (!timeline.stoppedBy.empty())
-        title = translated("%1   dihentikan: %2").arg(title, QString::fromStdString(timeline.stoppedBy));
+        //: A chart title of a stopped run: %1 the title so far, %2 the failure (such as Overflow).
+        title = translated(QT_TRANSLATE_NOOP("frmGantt", "%1   dihentikan: %2")).arg(title, QString::fromStdString(timeline.stoppedBy));
     return title;
 }
 
 // What a screen reader says of a chart: which chart, its policy, its averages or its failure.
 QString chartName(const QString &chart, engine::Policy policy, const engine::Timeline &timeline)
 {
-    QString name = translated("%1 %2").arg(chart, policyName(policy));
+    //: Screen reader name of a chart: %1 which chart, %2 its policy.
+    QString name = translated(QT_TRANSLATE_NOOP("frmGantt", "%1 %2")).arg(chart, policyName(policy));
     if (!timeline.waitingResult.empty())
-        name = translated("%1, Awaiting Time %2").arg(name, QString::fromStdString(timeline.waitingResult));
+        //: Screen reader name of a chart, continued: %1 the name so far, %2 the average waiting time.
+        name = translated(QT_TRANSLATE_NOOP("frmGantt", "%1, Awaiting Time %2")).arg(name, QString::fromStdString(timeline.waitingResult));
     if (!timeline.turnaroundResult.empty())
-        name = translated("%1, Turn Around %2").arg(name, QString::fromStdString(timeline.turnaroundResult));
+        //: Screen reader name of a chart, continued: %1 the name so far, %2 the average turnaround.
+        name = translated(QT_TRANSLATE_NOOP("frmGantt", "%1, Turn Around %2")).arg(name, QString::fromStdString(timeline.turnaroundResult));
     if (!timeline.stoppedBy.empty())
-        name = translated("%1, dihentikan: %2").arg(name, QString::fromStdString(timeline.stoppedBy));
+        //: Screen reader name of a stopped run: %1 the name so far, %2 the failure.
+        name = translated(QT_TRANSLATE_NOOP("frmGantt", "%1, dihentikan: %2")).arg(name, QString::fromStdString(timeline.stoppedBy));
     return name;
 }
 
@@ -112,10 +132,10 @@ public:
 
 QString askPictureFile(QWidget *parent, const QString &suggested)
 {
-    const QString png = toQString(kPngFilter);
-    const QString svg = toQString(kSvgFilter);
+    const QString png = ganttlayout::text(kPngFilter);
+    const QString svg = ganttlayout::text(kSvgFilter);
     QString chosenFilter = png;
-    QString path = QFileDialog::getSaveFileName(parent, toQString(kSaveDialogTitle), suggested,
+    QString path = QFileDialog::getSaveFileName(parent, ganttlayout::text(kSaveDialogTitle), suggested,
                                                 png + QStringLiteral(";;") + svg, &chosenFilter);
     // A name typed without its ending takes the one of the chosen type.
     if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
@@ -136,7 +156,32 @@ frmGantt::frmGantt(gantt::TimelineSource &source, QWidget *owner)
     layOutControls();
     if (const WindowMemory *memory = WindowMemory::of(owner, false))
         m_chkCompare->setChecked(memory->compare);
+    // The stored properties hold the Indonesian captions already.
+    if (language::currentLanguage() != language::Language::Indonesian)
+        retranslateUi();
     timelineChanged();
+}
+
+void frmGantt::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        retranslateUi();
+        // The charts' titles, names and legends are laid out again in the new language.
+        timelineChanged();
+    }
+    QWidget::changeEvent(event);
+}
+
+void frmGantt::retranslateUi()
+{
+    setWindowTitle(ganttlayout::text(kWindowTitle));
+    m_chkCompare->setText(ganttlayout::text(kCompareCaption));
+    for (const DrawnButtonText &text : kDrawnButtonTexts) {
+        for (XPButtonX *button : std::as_const(m_buttonOrder)) {
+            if (button->objectName() == QLatin1String(text.name))
+                button->setCaption(translated(text.caption));
+        }
+    }
 }
 
 frmGantt::~frmGantt() = default;
@@ -146,7 +191,7 @@ frmGantt::~frmGantt() = default;
 void frmGantt::createWindow()
 {
     setObjectName(QStringLiteral("frmGantt"));
-    setWindowTitle(toQString(kWindowTitle));
+    setWindowTitle(ganttlayout::text(kWindowTitle));
     setWindowIcon(QIcon(kIconResource));
     windowrole::announceAs(this, QAccessible::Window);
     QPalette windowPalette = palette();
@@ -159,16 +204,16 @@ void frmGantt::createControls()
 {
     m_chart = new gantt::GanttChart(this);
     m_chart->setObjectName(QStringLiteral("GanttChart"));
-    m_chart->setAccessibleName(toQString(kChartName));
+    m_chart->setAccessibleName(ganttlayout::text(kChartName));
     m_chart->setFocusPolicy(Qt::StrongFocus);
 
     m_chartOther = new gantt::GanttChart(this);
     m_chartOther->setObjectName(QStringLiteral("GanttChartOther"));
-    m_chartOther->setAccessibleName(toQString(kOtherChartName));
+    m_chartOther->setAccessibleName(ganttlayout::text(kOtherChartName));
     m_chartOther->setFocusPolicy(Qt::StrongFocus);
     m_chartOther->hide();
 
-    m_chkCompare = new QCheckBox(toQString(kCompareCaption), this);
+    m_chkCompare = new QCheckBox(ganttlayout::text(kCompareCaption), this);
     m_chkCompare->setObjectName(QStringLiteral("chkCompare"));
     QFont font(toQString(kFontFamily));
     font.setPointSizeF(kFontPointSize);
@@ -295,12 +340,12 @@ void frmGantt::showLastRun()
     const std::optional<gantt::RunInputs> inputs = m_source.lastRunInputs();
     if (!inputs) {
         m_chart->showNothing();
-        m_chart->setAccessibleName(toQString(kChartName));
+        m_chart->setAccessibleName(ganttlayout::text(kChartName));
         return;
     }
     const engine::Timeline &timeline = m_source.lastTimeline();
     m_chart->showRun(chartTitle(inputs->policy, timeline), timeline, inputs->processes);
-    m_chart->setAccessibleName(chartName(toQString(kChartName), inputs->policy, timeline));
+    m_chart->setAccessibleName(chartName(ganttlayout::text(kChartName), inputs->policy, timeline));
 }
 
 void frmGantt::showOtherPolicy()
@@ -310,7 +355,7 @@ void frmGantt::showOtherPolicy()
     const std::optional<gantt::RunInputs> inputs = m_source.lastRunInputs();
     if (!inputs) {
         m_chartOther->showNothing();
-        m_chartOther->setAccessibleName(toQString(kOtherChartName));
+        m_chartOther->setAccessibleName(ganttlayout::text(kOtherChartName));
         return;
     }
     // Computed apart from the run: the main window hears nothing of it.
@@ -318,7 +363,7 @@ void frmGantt::showOtherPolicy()
     const engine::Timeline timeline =
         engine::computeTimeline(other, inputs->processes, inputs->decimalSeparator);
     m_chartOther->showRun(chartTitle(other, timeline), timeline, inputs->processes);
-    m_chartOther->setAccessibleName(chartName(toQString(kOtherChartName), other, timeline));
+    m_chartOther->setAccessibleName(chartName(ganttlayout::text(kOtherChartName), other, timeline));
 }
 
 QList<const gantt::GanttChart *> frmGantt::visibleCharts() const
@@ -354,7 +399,7 @@ void frmGantt::CMBSimpanGambar_Click()
     if (path.isEmpty())
         return;
     if (!gantt::GanttPicture(visibleCharts()).save(path, devicePixelRatioF(), nullptr)) {
-        platform::showMessage(this, toQString(kSaveFailed) + QDir::toNativeSeparators(path),
+        platform::showMessage(this, ganttlayout::text(kSaveFailed) + QDir::toNativeSeparators(path),
                               platform::applicationTitle(), platform::MessageIcon::Critical);
     }
 }

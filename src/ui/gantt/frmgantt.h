@@ -53,9 +53,12 @@ public:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    // A change of language sets the window's texts and the charts' texts again.
+    void changeEvent(QEvent *event) override;
 
 private:
     void createWindow();
+    void retranslateUi();
     void createControls();
     void createButtons();
     void layOutControls();

@@ -69,7 +69,7 @@ private:
         m_painter.setFont(chartFont(false));
         m_painter.setPen(toQColor(kAxis));
         m_painter.drawText(QRectF(QPointF(0, 0), QSizeF(m_layout.size())), Qt::AlignCenter,
-                           toQString(kNothingScheduled));
+                           ganttlayout::text(kNothingScheduled));
     }
 
     double arrivalOf(int lane) const

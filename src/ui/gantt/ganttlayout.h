@@ -2,6 +2,10 @@
 
 #include "ui/formunits.h"
 
+#include <QCoreApplication>
+#include <QString>
+#include <QtGlobal>
+
 #include <array>
 #include <string_view>
 
@@ -81,32 +85,41 @@ inline constexpr int kLegendTextGap = 4;
 inline constexpr int kMinimumPlotWidth = 360;
 inline constexpr int kPreferredWidth = 640;
 
-// Texts of the charts.
+// Texts of the charts. Those a translation changes are source texts of the context "ganttlayout",
+// shown through text(); the processor row, the policies' names and the pictures' file names stay.
 inline constexpr std::string_view kProcessorRowLabel = "CPU";
+// A text of these tables in the language in force.
+inline QString text(std::string_view source)
+{
+    // The tables' texts are literals, so their views end in a terminating zero.
+    return QCoreApplication::translate("ganttlayout", source.data());
+}
+
 inline constexpr std::string_view kFcfsName = "FCFS";
 inline constexpr std::string_view kSjfName = "SJF Non Preemptive";
-inline constexpr std::string_view kWaitingAverageLabel = "Awaiting Time";
-inline constexpr std::string_view kTurnaroundAverageLabel = "Turn Around";
-inline constexpr std::string_view kNothingScheduled = "Belum ada proses yang dijadwalkan";
-inline constexpr std::string_view kLegendRunning = "Berjalan";
-inline constexpr std::string_view kLegendWaiting = "Menunggu";
-inline constexpr std::string_view kLegendArrival = "Datang";
+inline constexpr std::string_view kWaitingAverageLabel = QT_TRANSLATE_NOOP("ganttlayout", "Awaiting Time");
+inline constexpr std::string_view kTurnaroundAverageLabel = QT_TRANSLATE_NOOP("ganttlayout", "Turn Around");
+inline constexpr std::string_view kNothingScheduled = QT_TRANSLATE_NOOP("ganttlayout", "Belum ada proses yang dijadwalkan");
+inline constexpr std::string_view kLegendRunning = QT_TRANSLATE_NOOP("ganttlayout", "Berjalan");
+inline constexpr std::string_view kLegendWaiting = QT_TRANSLATE_NOOP("ganttlayout", "Menunggu");
+inline constexpr std::string_view kLegendArrival = QT_TRANSLATE_NOOP("ganttlayout", "Datang");
 inline constexpr std::string_view kLegendBeforeArrival =
-    "Arsiran: berjalan sebelum datang (model ini tidak menunggu kedatangan)";
-inline constexpr std::string_view kChartName = "Gantt Chart";
-inline constexpr std::string_view kOtherChartName = "Gantt Chart pembanding";
+    QT_TRANSLATE_NOOP("ganttlayout", "Arsiran: berjalan sebelum datang (model ini tidak menunggu kedatangan)");
+inline constexpr std::string_view kChartName = QT_TRANSLATE_NOOP("ganttlayout", "Gantt Chart");
+inline constexpr std::string_view kOtherChartName = QT_TRANSLATE_NOOP("ganttlayout", "Gantt Chart pembanding");
 
 // The window.
-inline constexpr std::string_view kWindowTitle = "Gantt Chart";
-inline constexpr std::string_view kCompareCaption = "Bandingkan FCFS dan SJF";
+inline constexpr std::string_view kWindowTitle = QT_TRANSLATE_NOOP("ganttlayout", "Gantt Chart");
+inline constexpr std::string_view kCompareCaption = QT_TRANSLATE_NOOP("ganttlayout", "Bandingkan FCFS dan SJF");
 inline constexpr int kWindowMargin = 8;
 inline constexpr int kWindowSpacing = 6;
 
 // Saving the picture.
 inline constexpr std::string_view kPictureNamePrefix = "Quorvel_Gantt_";
-inline constexpr std::string_view kSaveDialogTitle = "Simpan Gambar";
-inline constexpr std::string_view kPngFilter = "Gambar PNG (*.png)";
-inline constexpr std::string_view kSvgFilter = "Gambar SVG (*.svg)";
-inline constexpr std::string_view kSaveFailed = "Gambar tidak dapat disimpan ke ";
+inline constexpr std::string_view kSaveDialogTitle = QT_TRANSLATE_NOOP("ganttlayout", "Simpan Gambar");
+inline constexpr std::string_view kPngFilter = QT_TRANSLATE_NOOP("ganttlayout", "Gambar PNG (*.png)");
+inline constexpr std::string_view kSvgFilter = QT_TRANSLATE_NOOP("ganttlayout", "Gambar SVG (*.svg)");
+//: A message: followed directly by the path of the picture that could not be saved.
+inline constexpr std::string_view kSaveFailed = QT_TRANSLATE_NOOP("ganttlayout", "Gambar tidak dapat disimpan ke ");
 
 } // namespace ganttlayout

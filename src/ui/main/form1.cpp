@@ -10,6 +10,7 @@
 #include "ui/button/xpbuttonx.h"
 #include "ui/gantt/frmgantt.h"
 #include "ui/keycodes.h"
+#include "ui/language.h"
 #include "ui/lab/schedulinglab.h"
 #include "ui/main/form1controls.h"
 #include "ui/main/form1layout.h"
@@ -20,6 +21,7 @@
 #include "ui/report/textreport.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -53,10 +55,51 @@ constexpr char kAuthorsPage[] = "http://www.tamsira.example/quorvel/";
 constexpr char kWindowIcon[] = ":/icons/quorvel.png";
 constexpr char kButtonResource[] = ":/forms/form1.frm";
 
-const QString kRefusedCharacterText = QStringLiteral(" Anda tidak bisa memasukan huruf !");
-const QString kRefusedCharacterTitle = QStringLiteral("Warning");
-const QString kClickProsesNotice = QStringLiteral("Klik proses jika sudah selesai menginputkan ");
-const QString kResultBoxNotice = QStringLiteral("Maaf tempat ini tidak bisa ditambahkan teks");
+const char *const kRefusedCharacterText = QT_TRANSLATE_NOOP("Form1", " Anda tidak bisa memasukan huruf !");
+const char *const kRefusedCharacterTitle = QT_TRANSLATE_NOOP("Form1", "Warning");
+const char *const kClickProsesNotice = QT_TRANSLATE_NOOP("Form1", "Klik proses jika sudah selesai menginputkan ");
+const char *const kResultBoxNotice = QT_TRANSLATE_NOOP("Form1", "Maaf tempat ini tidak bisa ditambahkan teks");
+
+// The titles of the engine's refusals and failures, shown in this window's language.
+[[maybe_unused]] const char *const kEngineTitles[] = {
+    QT_TRANSLATE_NOOP("Form1", "FCFS Prosess Terminated"),
+    QT_TRANSLATE_NOOP("Form1", "SJF Non Preemptive Prosess Terminated"),
+    QT_TRANSLATE_NOOP("Form1", "Fatal Error"),
+};
+
+// The drawn buttons' captions and tool tips as stored in form1.frm, the source texts of their
+// translations.
+struct DrawnButtonTexts {
+    const char *name;
+    const char *caption;
+    const char *toolTip;
+};
+constexpr DrawnButtonTexts kDrawnButtonTexts[] = {
+    {"XPButton1", QT_TRANSLATE_NOOP("Form1", "&Proses"), QT_TRANSLATE_NOOP("Form1", "Proses CPU")},
+    {"XPButton2", QT_TRANSLATE_NOOP("Form1", "&Reset"), QT_TRANSLATE_NOOP("Form1", "Reset CPU")},
+    {"CMBPrint", QT_TRANSLATE_NOOP("Form1", "&Print"), QT_TRANSLATE_NOOP("Form1", "Cetak ke printer")},
+    //: The trailing space is part of the stored caption.
+    {"CMBSimpan", QT_TRANSLATE_NOOP("Form1", "&Simpan "), QT_TRANSLATE_NOOP("Form1", "Simpan sebagai Teks")},
+    {"XPButton3", QT_TRANSLATE_NOOP("Form1", "&Close"), QT_TRANSLATE_NOOP("Form1", "Tutup CPU")},
+};
+
+// The controls of the layout table whose captions are translated: frames, option buttons, the
+// check box, the push buttons and the column and field labels. The process names P1..P5 stay,
+// and the detail labels hold a run's values.
+bool isTranslatedCaption(const form1layout::ControlRow &row)
+{
+    using form1layout::Kind;
+    if (row.caption.empty() || row.kind == Kind::InputBox || row.kind == Kind::ResultBox)
+        return false;
+    return !row.name.starts_with("AWTDetail_") && !row.name.starts_with("TurnAround_")
+        && !row.name.starts_with("Label2_");
+}
+
+QString translateLayout(std::string_view source)
+{
+    // The table's texts are literals, so their views end in a terminating zero.
+    return QCoreApplication::translate("form1layout", source.data());
+}
 
 } // namespace
 
@@ -78,6 +121,9 @@ Form1::Form1(QWidget *parent)
     installKeyFilters();
     applyTabOrder();
     applyWindowFrame();
+    // The layout table and the stored button properties hold the Indonesian texts already.
+    if (language::currentLanguage() != language::Language::Indonesian)
+        retranslateUi();
 
     Form_Load();
     m_option1->setChecked(true);
@@ -121,7 +167,9 @@ void Form1::createControls()
         m_awtDetail[i] = control<QLabel>(qPrintable(QStringLiteral("AWTDetail_%1").arg(i)));
         m_turnAround[i] = control<QLabel>(qPrintable(QStringLiteral("TurnAround_%1").arg(i)));
         // Read out by what they are, their value ("P1 = 0") after it.
+        //: Screen reader name of a detail label; %1 is the process number 1..5.
         m_awtDetail[i]->setAccessibleName(tr("Waiting Time P%1").arg(i + 1));
+        //: Screen reader name of a detail label; %1 is the process number 1..5.
         m_turnAround[i]->setAccessibleName(tr("Turn Around P%1").arg(i + 1));
         showDetail(m_awtDetail[i], m_awtDetail[i]->text());
         showDetail(m_turnAround[i], m_turnAround[i]->text());
@@ -170,7 +218,7 @@ void Form1::createCommandButtons()
 
 void Form1::createMenu()
 {
-    m_mnprog = menuBar()->addMenu(QStringLiteral("Program"));
+    m_mnprog = menuBar()->addMenu(tr("Program"));
     m_mnprog->setObjectName(QStringLiteral("mnprog"));
     m_mnlab = m_mnprog->addAction(tr("&Laboratorium"));
     m_mnlab->setObjectName(QStringLiteral("mnlab"));
@@ -180,13 +228,104 @@ void Form1::createMenu()
     m_mnlatihan->setObjectName(QStringLiteral("mnlatihan"));
     m_mnlatihan->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     connect(m_mnlatihan, &QAction::triggered, this, &Form1::mnlatihan_Click);
-    m_mngantt = m_mnprog->addAction(QStringLiteral("&Gantt Chart"));
+    m_mngantt = m_mnprog->addAction(tr("&Gantt Chart"));
     m_mngantt->setObjectName(QStringLiteral("mngantt"));
     m_mngantt->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     connect(m_mngantt, &QAction::triggered, this, &Form1::mngantt_Click);
-    m_mnabout = m_mnprog->addAction(QStringLiteral("About"));
+    m_mnabout = m_mnprog->addAction(tr("About"));
     m_mnabout->setObjectName(QStringLiteral("mnabout"));
     connect(m_mnabout, &QAction::triggered, this, &Form1::mnabout_Click);
+    createLanguageMenu();
+}
+
+void Form1::createLanguageMenu()
+{
+    // The submenu is found by its title in either language, and each language is offered in its
+    // own name: these texts are the same whatever the language in force.
+    m_mnbahasa = m_mnprog->addMenu(QStringLiteral("Bahasa / Language"));
+    m_mnbahasa->setObjectName(QStringLiteral("mnbahasa"));
+    auto *group = new QActionGroup(m_mnbahasa);
+    group->setExclusive(true);
+    m_mnindonesia = m_mnbahasa->addAction(QStringLiteral("Indonesia"));
+    m_mnindonesia->setObjectName(QStringLiteral("mnindonesia"));
+    m_mnenglish = m_mnbahasa->addAction(QStringLiteral("English"));
+    m_mnenglish->setObjectName(QStringLiteral("mnenglish"));
+    for (QAction *action : {m_mnindonesia, m_mnenglish}) {
+        action->setCheckable(true);
+        group->addAction(action);
+    }
+    m_mnindonesia->setChecked(language::currentLanguage() == language::Language::Indonesian);
+    m_mnenglish->setChecked(language::currentLanguage() == language::Language::English);
+    connect(m_mnindonesia, &QAction::triggered, this,
+            [] { language::setLanguage(language::Language::Indonesian); });
+    connect(m_mnenglish, &QAction::triggered, this,
+            [] { language::setLanguage(language::Language::English); });
+}
+
+void Form1::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QMainWindow::changeEvent(event);
+}
+
+void Form1::retranslateUi()
+{
+    setScrolledTitle(translateLayout(form1layout::kDesignTitle));
+
+    for (const form1layout::ControlRow &row : form1layout::kControls) {
+        if (!isTranslatedCaption(row))
+            continue;
+        QWidget *widget = m_controls.value(toQString(row.name));
+        const QString text = translateLayout(row.caption);
+        if (auto *frame = qobject_cast<QGroupBox *>(widget))
+            frame->setTitle(text);
+        else if (auto *label = qobject_cast<QLabel *>(widget))
+            label->setText(text);
+        else if (auto *button = qobject_cast<QAbstractButton *>(widget))
+            button->setText(text);
+    }
+    for (const form1layout::ControlRow &row : form1layout::kPushButtons) {
+        auto *button = qobject_cast<QPushButton *>(m_controls.value(toQString(row.name)));
+        if (!button)
+            continue;
+        button->setText(translateLayout(row.caption));
+        button->setShortcut(QKeySequence());   // the drawn buttons own the access letters
+    }
+    for (const form1layout::AccessibleNameRow &row : form1layout::kAccessibleNames) {
+        if (QWidget *widget = m_controls.value(toQString(row.control)))
+            widget->setAccessibleName(translateLayout(row.name));
+    }
+    for (int i = 0; i < 5; ++i) {
+        //: Screen reader name of a detail label; %1 is the process number 1..5.
+        m_awtDetail[i]->setAccessibleName(tr("Waiting Time P%1").arg(i + 1));
+        //: Screen reader name of a detail label; %1 is the process number 1..5.
+        m_turnAround[i]->setAccessibleName(tr("Turn Around P%1").arg(i + 1));
+    }
+    for (const DrawnButtonTexts &texts : kDrawnButtonTexts) {
+        if (XPButtonX *button = m_commandButtons.value(QString::fromLatin1(texts.name))) {
+            button->setCaption(tr(texts.caption));
+            button->setToolTip(tr(texts.toolTip));
+        }
+    }
+
+    m_mnprog->setTitle(tr("Program"));
+    m_mnlab->setText(tr("&Laboratorium"));
+    m_mnlatihan->setText(tr("La&tihan"));
+    m_mngantt->setText(tr("&Gantt Chart"));
+    m_mnabout->setText(tr("About"));
+    m_mnindonesia->setChecked(language::currentLanguage() == language::Language::Indonesian);
+    m_mnenglish->setChecked(language::currentLanguage() == language::Language::English);
+}
+
+// The title in the language in force, scrolled as far as the shown one has scrolled.
+void Form1::setScrolledTitle(const QString &title)
+{
+    if (title.isEmpty())
+        return;
+    m_titleShift %= title.size();
+    m_savedCaption = title.mid(m_titleShift) + title.left(m_titleShift);
+    setWindowTitle(m_savedCaption);
 }
 
 void Form1::createTimers()
@@ -447,6 +586,7 @@ void Form1::Timer2_Timer()
     if (m_savedCaption.isEmpty())
         return;
     m_savedCaption = m_savedCaption.mid(1) + m_savedCaption.at(0);
+    m_titleShift = (m_titleShift + 1) % m_savedCaption.size();
     setWindowTitle(m_savedCaption);
 }
 
@@ -559,7 +699,7 @@ void Form1::filterInputKey(std::int16_t &KeyAscii, QLineEdit *next)
 {
     const bool digit = KeyAscii >= keycodes::kDigitZero && KeyAscii <= keycodes::kDigitNine;
     if (!digit && KeyAscii != keycodes::kBackspace && KeyAscii != keycodes::kEnter) {
-        platform::showMessage(this, kRefusedCharacterText, kRefusedCharacterTitle,
+        platform::showMessage(this, tr(kRefusedCharacterText), tr(kRefusedCharacterTitle),
                               platform::MessageIcon::Critical);
         KeyAscii = 0;
     }
@@ -574,7 +714,7 @@ void Form1::filterInputKey(std::int16_t &KeyAscii, QLineEdit *next)
     m_command1->setFocus(Qt::OtherFocusReason);
     if (XPButtonX *proses = m_commandButtons.value(QStringLiteral("XPButton1")))
         proses->setFocus(Qt::OtherFocusReason);
-    platform::showMessage(this, kClickProsesNotice, platform::applicationTitle(),
+    platform::showMessage(this, tr(kClickProsesNotice), platform::applicationTitle(),
                           platform::MessageIcon::Critical);
 }
 
@@ -598,7 +738,7 @@ void Form1::Text1_KeyDown(std::int16_t &KeyCode, std::int16_t &Shift)
 
 void Form1::showResultBoxNotice()
 {
-    platform::showMessage(this, kResultBoxNotice, platform::applicationTitle(),
+    platform::showMessage(this, tr(kResultBoxNotice), platform::applicationTitle(),
                           platform::MessageIcon::None);
 }
 
@@ -657,8 +797,16 @@ void Form1::showStepMessage(const std::string &text)
 void Form1::refuseSchedule(const std::string &title, const std::string &text)
 {
     clearTimeline();
-    platform::showMessage(this, QString::fromStdString(text), QString::fromStdString(title),
-                          platform::MessageIcon::Exclamation);
+    // The engine words the refusal of a first process that arrives after 0; it is shown in the
+    // window's language with the same number.
+    QString shown = QString::fromStdString(text);
+    const std::string arrival = engine::numeric::format(m_processes.arrival(1), decimalSeparator());
+    if (text == engine::texts::refusalText(m_processes.arrival(1), decimalSeparator())) {
+        //: A refused schedule; %1 is the first process's arrival time.
+        shown = tr("Schedule tidak dapat diproses karena proses pertama di mulai dari ( %1 ) !")
+                    .arg(QString::fromStdString(arrival));
+    }
+    platform::showMessage(this, shown, tr(title.c_str()), platform::MessageIcon::Exclamation);
     m_text[1]->setFocus(Qt::OtherFocusReason);
     m_text[1]->selectAll();
     setBaseColor(m_text[1], toQColor(form1layout::kRed));
@@ -666,8 +814,18 @@ void Form1::refuseSchedule(const std::string &title, const std::string &text)
 
 void Form1::showFatalError(const std::string &text)
 {
-    platform::showMessage(this, QString::fromStdString(text),
-                          toQString(engine::texts::kFatalErrorTitle),
+    // The engine's failure text, "Program error !!. Error Number : <n>\r\nDekripsi Error : <d>",
+    // in the window's language with the same number and description.
+    QString shown = QString::fromStdString(text);
+    const QString head = QStringLiteral("Program error !!. Error Number : ");
+    const QString middle = QStringLiteral("\r\nDekripsi Error : ");
+    const qsizetype split = shown.indexOf(middle);
+    if (shown.startsWith(head) && split > head.size()) {
+        //: A failure of the computation; %1 is the error number, %2 its description.
+        shown = tr("Program error !!. Error Number : %1\r\nDekripsi Error : %2")
+                    .arg(shown.mid(head.size(), split - head.size()), shown.mid(split + middle.size()));
+    }
+    platform::showMessage(this, shown, tr(engine::texts::kFatalErrorTitle.data()),
                           platform::MessageIcon::Critical);
 }
 

@@ -97,6 +97,8 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    // A change of language sets every text of the window again (retranslateUi).
+    void changeEvent(QEvent *event) override;
 
 private:
     using KeyPressHandler = void (Form1::*)(std::int16_t &);
@@ -110,6 +112,14 @@ private:
     void installKeyFilters();
     void applyTabOrder();
     void applyWindowFrame();
+    void createLanguageMenu();
+
+    // Every text of the window in the language in force: captions, accessible names, the drawn
+    // buttons' captions and tool tips, the menu, and the scrolling title at the point it has
+    // scrolled to. The detail labels and result boxes keep their texts: they are the values of
+    // a run, which the reports take over as they stand.
+    void retranslateUi();
+    void setScrolledTitle(const QString &title);
 
     // The shared filter of the ten input boxes; next is the box that Enter moves to
     // (nullptr for Text9, which walks to the Proses button instead).
@@ -175,6 +185,11 @@ private:
     QAction *m_mnlab = nullptr;
     QAction *m_mnlatihan = nullptr;
     QAction *m_mngantt = nullptr;
+    QMenu *m_mnbahasa = nullptr;
+    QAction *m_mnindonesia = nullptr;
+    QAction *m_mnenglish = nullptr;
+    // How far the title has scrolled: the number of characters moved from its front to its end.
+    int m_titleShift = 0;
     engine::Timeline m_timeline;
     std::optional<gantt::RunInputs> m_lastRun;
     QPointer<frmGantt> m_gantt;

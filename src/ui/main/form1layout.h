@@ -2,11 +2,17 @@
 
 #include "ui/formunits.h"
 
+#include <QtGlobal>
+
 #include <array>
 #include <string_view>
 
 // The main window's controls as the window is laid out. Positions and sizes are in
 // twips (1/1440 inch) relative to the container's client area; 15 twips are one pixel.
+// The captions that a translation may change are marked for the context "form1layout" (they are
+// the source texts; the window looks them up when it sets its texts). The process names, the
+// boxes' start values and the detail labels' "P1 = Empty" are not: the detail labels and the
+// result boxes hold the values that the text and printed reports take over.
 namespace form1layout {
 
 using formunits::Rgb;
@@ -31,8 +37,9 @@ inline constexpr int kFrameCaptionPadding = 2;
 inline constexpr int kClientWidthTwips = 8055;
 inline constexpr int kClientHeightTwips = 8730;
 
+//: The main window's title, which scrolls through the title bar; keep the dots and spaces around it.
 inline constexpr std::string_view kDesignTitle =
-    ".......     Quorvel Versi Beta Tamsira 2006     .......";
+    QT_TRANSLATE_NOOP("form1layout", ".......     Quorvel Versi Beta Tamsira 2006     .......");
 
 enum class Kind { Frame, OptionButton, CheckBox, Label, InputBox, ResultBox, PushButton };
 
@@ -62,13 +69,13 @@ struct ControlRow {
 
 // In creation order, which is also the stacking order (later rows lie on top).
 inline constexpr std::array<ControlRow, 41> kControls{{
-    {"Frame1", Kind::Frame, "", "Tipe Penjadwalan", 360, 240, 7335, 855, kBlue},
-    {"Option1", Kind::OptionButton, "Frame1", "FCFS", 2040, 240, 1215, 495, kBlue},
-    {"Option2", Kind::OptionButton, "Frame1", "SJF Non Preemptive", 3840, 240, 2655, 495, kBlue},
+    {"Frame1", Kind::Frame, "", QT_TRANSLATE_NOOP("form1layout", "Tipe Penjadwalan"), 360, 240, 7335, 855, kBlue},
+    {"Option1", Kind::OptionButton, "Frame1", QT_TRANSLATE_NOOP("form1layout", "FCFS"), 2040, 240, 1215, 495, kBlue},
+    {"Option2", Kind::OptionButton, "Frame1", QT_TRANSLATE_NOOP("form1layout", "SJF Non Preemptive"), 3840, 240, 2655, 495, kBlue},
 
-    {"Frame2", Kind::Frame, "", "Proses", 360, 1200, 7335, 3255, kGreen},
-    {"Label3", Kind::Label, "Frame2", "Arrival Time", 1200, 240, 2655, 375, kLilac},
-    {"Label4", Kind::Label, "Frame2", "Burst Time", 4800, 240, 2535, 375, kLilac},
+    {"Frame2", Kind::Frame, "", QT_TRANSLATE_NOOP("form1layout", "Proses"), 360, 1200, 7335, 3255, kGreen},
+    {"Label3", Kind::Label, "Frame2", QT_TRANSLATE_NOOP("form1layout", "Arrival Time"), 1200, 240, 2655, 375, kLilac},
+    {"Label4", Kind::Label, "Frame2", QT_TRANSLATE_NOOP("form1layout", "Burst Time"), 4800, 240, 2535, 375, kLilac},
     {"Label2_0", Kind::Label, "Frame2", "P1", 480, 720, 735, 375, kLilac},
     {"Label2_1", Kind::Label, "Frame2", "P2", 480, 1200, 735, 375, kLilac},
     {"Label2_2", Kind::Label, "Frame2", "P3", 480, 1680, 735, 375, kLilac},
@@ -85,9 +92,9 @@ inline constexpr std::array<ControlRow, 41> kControls{{
     {"Text8", Kind::InputBox, "Frame2", "0", 4800, 2160, 2295, 375, kLilac},
     {"Text9", Kind::InputBox, "Frame2", "0", 4800, 2640, 2295, 375, kLilac},
 
-    {"Frame5", Kind::Frame, "", "Detail", 360, 4560, 3735, 2535, kBlue},
-    {"Label5_0", Kind::Label, "Frame5", "Waiting Time ::", 240, 480, 2415, 255, kTeal},
-    {"Label5_1", Kind::Label, "Frame5", "Turn Around ::", 2040, 480, 1575, 255, kTeal},
+    {"Frame5", Kind::Frame, "", QT_TRANSLATE_NOOP("form1layout", "Detail"), 360, 4560, 3735, 2535, kBlue},
+    {"Label5_0", Kind::Label, "Frame5", QT_TRANSLATE_NOOP("form1layout", "Waiting Time ::"), 240, 480, 2415, 255, kTeal},
+    {"Label5_1", Kind::Label, "Frame5", QT_TRANSLATE_NOOP("form1layout", "Turn Around ::"), 2040, 480, 1575, 255, kTeal},
     {"AWTDetail_0", Kind::Label, "Frame5", "P1 = Empty", 240, 840, 1815, 255},
     {"AWTDetail_1", Kind::Label, "Frame5", "P2 = Empty", 240, 1080, 1815, 255},
     {"AWTDetail_2", Kind::Label, "Frame5", "P3 = Empty", 240, 1320, 1815, 255},
@@ -99,21 +106,21 @@ inline constexpr std::array<ControlRow, 41> kControls{{
     {"TurnAround_3", Kind::Label, "Frame5", "P4 = Empty", 2040, 1560, 1215, 255},
     {"TurnAround_4", Kind::Label, "Frame5", "P5 = Empty", 2040, 1800, 1575, 255},
 
-    {"Frame3", Kind::Frame, "", "Average", 4200, 4560, 3495, 2535, kGreen},
-    {"Label6", Kind::Label, "Frame3", "Awaiting Time", 1080, 360, 1575, 255, kBlack, FontKind::Verdana},
+    {"Frame3", Kind::Frame, "", QT_TRANSLATE_NOOP("form1layout", "Average"), 4200, 4560, 3495, 2535, kGreen},
+    {"Label6", Kind::Label, "Frame3", QT_TRANSLATE_NOOP("form1layout", "Awaiting Time"), 1080, 360, 1575, 255, kBlack, FontKind::Verdana},
     {"HasilAWT", Kind::ResultBox, "Frame3", "", 240, 600, 3015, 375},
-    {"Label7", Kind::Label, "Frame3", "Turn Around", 1080, 1560, 1215, 255, kBlack, FontKind::Verdana},
+    {"Label7", Kind::Label, "Frame3", QT_TRANSLATE_NOOP("form1layout", "Turn Around"), 1080, 1560, 1215, 255, kBlack, FontKind::Verdana},
     {"HasilATT", Kind::ResultBox, "Frame3", "", 240, 1800, 3015, 375},
 
-    {"Check1", Kind::CheckBox, "", "Process with Message", 360, 7200, 3255, 255, kBlack, FontKind::Verdana},
-    {"Frame4", Kind::Frame, "", "Command", 360, 7560, 7335, 975},
+    {"Check1", Kind::CheckBox, "", QT_TRANSLATE_NOOP("form1layout", "Process with Message"), 360, 7200, 3255, 255, kBlack, FontKind::Verdana},
+    {"Frame4", Kind::Frame, "", QT_TRANSLATE_NOOP("form1layout", "Command"), 360, 7560, 7335, 975},
 }};
 
 // The push buttons of the "Command" frame; the owner-drawn buttons that forward to them lie on top.
 inline constexpr std::array<ControlRow, 3> kPushButtons{{
-    {"Command1", Kind::PushButton, "Frame4", "&Proses", 360, 360, 1215, 375},
-    {"Command3", Kind::PushButton, "Frame4", "&Reset", 1920, 360, 975, 375},
-    {"Command2", Kind::PushButton, "Frame4", "&Close", 6000, 360, 1215, 375, kBlack,
+    {"Command1", Kind::PushButton, "Frame4", QT_TRANSLATE_NOOP("form1layout", "&Proses"), 360, 360, 1215, 375},
+    {"Command3", Kind::PushButton, "Frame4", QT_TRANSLATE_NOOP("form1layout", "&Reset"), 1920, 360, 975, 375},
+    {"Command2", Kind::PushButton, "Frame4", QT_TRANSLATE_NOOP("form1layout", "&Close"), 6000, 360, 1215, 375, kBlack,
      FontKind::VerdanaBold, false},
 }};
 
@@ -126,11 +133,18 @@ struct AccessibleNameRow {
 };
 
 inline constexpr std::array<AccessibleNameRow, 12> kAccessibleNames{{
-    {"Text1", "P1 Arrival Time"}, {"Text2", "P2 Arrival Time"}, {"Text3", "P3 Arrival Time"},
-    {"Text4", "P4 Arrival Time"}, {"Text10", "P5 Arrival Time"},
-    {"Text5", "P1 Burst Time"},   {"Text6", "P2 Burst Time"},   {"Text7", "P3 Burst Time"},
-    {"Text8", "P4 Burst Time"},   {"Text9", "P5 Burst Time"},
-    {"HasilAWT", "Awaiting Time"}, {"HasilATT", "Turn Around"},
+    {"Text1", QT_TRANSLATE_NOOP("form1layout", "P1 Arrival Time")},
+    {"Text2", QT_TRANSLATE_NOOP("form1layout", "P2 Arrival Time")},
+    {"Text3", QT_TRANSLATE_NOOP("form1layout", "P3 Arrival Time")},
+    {"Text4", QT_TRANSLATE_NOOP("form1layout", "P4 Arrival Time")},
+    {"Text10", QT_TRANSLATE_NOOP("form1layout", "P5 Arrival Time")},
+    {"Text5", QT_TRANSLATE_NOOP("form1layout", "P1 Burst Time")},
+    {"Text6", QT_TRANSLATE_NOOP("form1layout", "P2 Burst Time")},
+    {"Text7", QT_TRANSLATE_NOOP("form1layout", "P3 Burst Time")},
+    {"Text8", QT_TRANSLATE_NOOP("form1layout", "P4 Burst Time")},
+    {"Text9", QT_TRANSLATE_NOOP("form1layout", "P5 Burst Time")},
+    {"HasilAWT", QT_TRANSLATE_NOOP("form1layout", "Awaiting Time")},
+    {"HasilATT", QT_TRANSLATE_NOOP("form1layout", "Turn Around")},
 }};
 
 // The accessible name of a control of the tables above, empty when its caption names it.

@@ -1,5 +1,7 @@
 #include "ui/report/form2.h"
 
+#include "ui/language.h"
+
 #include "platform/framecentring.h"
 #include "platform/messagebox.h"
 #include "platform/printerinfo.h"
@@ -39,10 +41,30 @@ const QString reportFontFamily = QStringLiteral("Verdana");
 constexpr qreal reportFontPoints = 9;
 
 // What assistive technology reads for the list, which has no caption of its own.
-const QString listAccessibleName = QStringLiteral("Default Printer");
+const char *const listAccessibleName = QT_TRANSLATE_NOOP("Form2", "Default Printer");
 
-const QString noPrinterText = QStringLiteral("Tidak ditemukan printer terpasang di Sistem Anda");
-const QString printFailedText = QStringLiteral("Ada masalah dengan printer Anda pencetakan dibatalkan");
+const char *const noPrinterText = QT_TRANSLATE_NOOP("Form2", "Tidak ditemukan printer terpasang di Sistem Anda");
+const char *const printFailedText = QT_TRANSLATE_NOOP("Form2", "Ada masalah dengan printer Anda pencetakan dibatalkan");
+
+// The printer's details in the list, each a label followed by what the printer says.
+//: Followed by the default printer's name.
+const char *const printerNameLabel = QT_TRANSLATE_NOOP("Form2", "Nama Printer Default : ");
+//: Followed by the port or address of the printer.
+const char *const printerPortLabel = QT_TRANSLATE_NOOP("Form2", "Di Port : ");
+//: Followed by the printer's driver (make and model).
+const char *const printerDriverLabel = QT_TRANSLATE_NOOP("Form2", "Driver : ");
+//: Followed by the printer's colour mode as a number.
+const char *const printerColorLabel = QT_TRANSLATE_NOOP("Form2", "Color Mode ");
+
+// The drawn buttons' captions as stored in form2.frm.
+struct DrawnButtonText {
+    const char *name;
+    const char *caption;
+};
+constexpr DrawnButtonText drawnButtonTexts[] = {
+    {"XPButtonX1", QT_TRANSLATE_NOOP("Form2", "&Print Now")},
+    {"XPButtonX2", QT_TRANSLATE_NOOP("Form2", "&Cancel")},
+};
 
 } // namespace
 
@@ -54,7 +76,7 @@ Form2::Form2(const report::ReportSource *source)
       m_source(source)
 {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("Print"));
+    setWindowTitle(tr("Print"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/quorvel.png")));
     setAttribute(Qt::WA_DeleteOnClose);
     windowrole::announceAs(this, QAccessible::Dialog);
@@ -68,7 +90,7 @@ void Form2::createControls()
 {
     List1 = new QListWidget(this);
     List1->setObjectName(QStringLiteral("List1"));
-    List1->setAccessibleName(listAccessibleName);
+    List1->setAccessibleName(tr(listAccessibleName));
     List1->setGeometry(toPixels(Layout::listLeft), toPixels(Layout::listTop),
                        toPixels(Layout::listWidth), toPixels(Layout::listHeight));
     QFont listFont(listFontFamily);
@@ -87,6 +109,9 @@ void Form2::createControls()
 
     setTabOrder(List1, XPButtonX1);
     setTabOrder(XPButtonX1, XPButtonX2);
+    // The stored properties hold the Indonesian texts already.
+    if (language::currentLanguage() != language::Language::Indonesian)
+        retranslateUi();
 }
 
 void Form2::placeOnScreen()
@@ -124,13 +149,13 @@ Form2 *Form2::showInstance(const report::ReportSource *source)
 
 void Form2::reportLoadFailure()
 {
-    platform::showMessage(this, noPrinterText, platform::applicationTitle(),
+    platform::showMessage(this, tr(noPrinterText), platform::applicationTitle(),
                           platform::MessageIcon::Critical);
 }
 
 void Form2::reportPrintFailure()
 {
-    platform::showMessage(this, printFailedText, platform::applicationTitle(),
+    platform::showMessage(this, tr(printFailedText), platform::applicationTitle(),
                           platform::MessageIcon::Critical);
 }
 
@@ -147,16 +172,42 @@ void Form2::Form_Load()
     const platform::PrinterDetails printer = platform::defaultPrinterDetails();
     if (!printer.deviceName)
         return reportLoadFailure();
-    List1->addItem(QStringLiteral("Nama Printer Default : ") + *printer.deviceName);
+    addPrinterDetail(printerNameLabel, *printer.deviceName);
     if (!printer.port)
         return reportLoadFailure();
-    List1->addItem(QStringLiteral("Di Port : ") + *printer.port);
+    addPrinterDetail(printerPortLabel, *printer.port);
     if (!printer.driverName)
         return reportLoadFailure();
-    List1->addItem(QStringLiteral("Driver : ") + *printer.driverName);
+    addPrinterDetail(printerDriverLabel, *printer.driverName);
     if (!printer.colorMode)
         return reportLoadFailure();
-    List1->addItem(QStringLiteral("Color Mode ") + QString::number(*printer.colorMode));
+    addPrinterDetail(printerColorLabel, QString::number(*printer.colorMode));
+}
+
+void Form2::addPrinterDetail(const char *label, const QString &value)
+{
+    m_printerDetails.append({label, value});
+    List1->addItem(tr(label) + value);
+}
+
+void Form2::retranslateUi()
+{
+    setWindowTitle(tr("Print"));
+    List1->setAccessibleName(tr(listAccessibleName));
+    for (qsizetype i = 0; i < m_printerDetails.size() && i < List1->count(); ++i)
+        List1->item(int(i))->setText(tr(m_printerDetails[i].label) + m_printerDetails[i].value);
+    for (const DrawnButtonText &text : drawnButtonTexts) {
+        XPButtonX *button = text.name == QLatin1String("XPButtonX1") ? XPButtonX1 : XPButtonX2;
+        if (button)
+            button->setCaption(tr(text.caption));
+    }
+}
+
+void Form2::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QWidget::changeEvent(event);
 }
 
 void Form2::XPButtonX1_Click()

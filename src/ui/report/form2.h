@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QList>
 #include <QPointer>
+#include <QString>
 #include <QWidget>
 
 class QListWidget;
@@ -38,11 +40,16 @@ public:
 protected:
     // Escape closes the window, as Cancel does.
     void keyPressEvent(QKeyEvent *event) override;
+    // A change of language sets the window's texts again.
+    void changeEvent(QEvent *event) override;
     // A closed window is no longer the instance: Print right after a close opens a new one.
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void createControls();
+    void retranslateUi();
+    // A line of the printer list: its label (a source text, translated when shown) and value.
+    void addPrinterDetail(const char *label, const QString &value);
     void placeOnScreen();
     void reportLoadFailure();
     void reportPrintFailure();
@@ -51,6 +58,11 @@ private:
     QListWidget *List1 = nullptr;
     XPButtonX *XPButtonX1 = nullptr;
     XPButtonX *XPButtonX2 = nullptr;
+    struct PrinterDetail {
+        const char *label;
+        QString value;
+    };
+    QList<PrinterDetail> m_printerDetails;
 
     static QPointer<Form2> s_instance;
 };

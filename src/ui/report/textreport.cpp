@@ -4,6 +4,7 @@
 #include "ui/report/reportfolder.h"
 #include "ui/report/reportsource.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QStringEncoder>
 
@@ -19,8 +20,11 @@ namespace report {
 namespace {
 
 const QString lineEnd = QStringLiteral("\r\n");
-const QString savedText = QStringLiteral("File tersimpan di path ");
-const QString failedText = QStringLiteral("Path adalah Read Only. Data tidak bisa disimpan.");
+// The messages after saving; the report itself and its file name are never translated.
+//: Followed directly by the saved file's full path.
+const char *const savedText = QT_TRANSLATE_NOOP("report", "File tersimpan di path ");
+//: Followed directly by the system's reason why the file could not be written.
+const char *const failedText = QT_TRANSLATE_NOOP("report", "Path adalah Read Only. Data tidak bisa disimpan.");
 
 QString titleLine(Policy policy)
 {
@@ -190,10 +194,10 @@ void saveTextReport(QWidget *parent, const ReportSource &source, const SaveConte
     };
 
     if (const auto failure = writeReport(path, textReportPieces(source.reportTexts()))) {
-        report(failedText + *failure, platform::MessageIcon::Critical);
+        report(QCoreApplication::translate("report", failedText) + *failure, platform::MessageIcon::Critical);
         return;
     }
-    report(savedText + path, platform::MessageIcon::Information);
+    report(QCoreApplication::translate("report", savedText) + path, platform::MessageIcon::Information);
 }
 
 } // namespace report
