@@ -241,8 +241,10 @@ void Form1::createMenu()
 void Form1::createLanguageMenu()
 {
     // The submenu is found by its title in either language, and each language is offered in its
-    // own name: these texts are the same whatever the language in force.
-    m_mnbahasa = m_mnprog->addMenu(QStringLiteral("Bahasa / Language"));
+    // own name: these texts are the same whatever the language in force. It follows the windows'
+    // items; About stays the menu's last item.
+    m_mnbahasa = new QMenu(QStringLiteral("Bahasa / Language"), m_mnprog);
+    m_mnprog->insertMenu(m_mnabout, m_mnbahasa);
     m_mnbahasa->setObjectName(QStringLiteral("mnbahasa"));
     auto *group = new QActionGroup(m_mnbahasa);
     group->setExclusive(true);

@@ -312,7 +312,7 @@ private slots:
         m_messages.reset();
     }
 
-    void startsInIndonesianWithTheLanguageMenuLast()
+    void startsInIndonesianWithTheLanguageMenuBeforeAbout()
     {
         QCOMPARE(language::currentLanguage(), Language::Indonesian);
         auto *program = m_form->findChild<QMenu *>(QStringLiteral("mnprog"));
@@ -320,7 +320,7 @@ private slots:
         QStringList names;
         for (const QAction *item : program->actions())
             names.append(item->menu() ? item->menu()->objectName() : item->objectName());
-        QCOMPARE(names, (QStringList{"mnlab", "mnlatihan", "mngantt", "mnabout", "mnbahasa"}));
+        QCOMPARE(names, (QStringList{"mnlab", "mnlatihan", "mngantt", "mnbahasa", "mnabout"}));
         auto *bahasa = m_form->findChild<QMenu *>(QStringLiteral("mnbahasa"));
         QCOMPARE(bahasa->title(), QStringLiteral("Bahasa / Language"));
         QAction *indonesia = action("mnindonesia");
