@@ -4,6 +4,7 @@
 // language on show; and the mnemonics stay unique in English.
 #include "common/testsupport.h"
 #include "ui/button/xpbuttonx.h"
+#include "ui/gantt/ganttchart.h"
 #include "ui/lab/schedulinglab.h"
 #include "ui/lab/windowtexts.h"
 #include "ui/language.h"
@@ -120,6 +121,8 @@ private slots:
         computeEverything();
         const QStringList indonesian = windowtexts::collect(m_lab.get());
         const std::optional<lab::Schedule> schedule = m_lab->schedule();
+        const std::optional<double> marked = control<gantt::GanttChart>("labChart")->markedTime();
+        QVERIFY(marked.has_value());
         QVERIFY(indonesian.filter(QStringLiteral("Laboratorium Penjadwalan")).size() > 0);
 
         language::setLanguage(Language::English);
@@ -141,6 +144,7 @@ private slots:
         QCOMPARE(control<QComboBox>("labPolicy")->currentData().toInt(), int(lab::Policy::PriorityPreemptive));
         QCOMPARE(control<QComboBox>("labPriorityOrder")->currentIndex(), 1);
         QCOMPARE(control<QListView>("labSteps")->currentIndex().row(), 1);
+        QCOMPARE(control<gantt::GanttChart>("labChart")->markedTime(), marked);
         QCOMPARE(control<QTabWidget>("labTabs")->currentWidget(), control<QWidget>("labStepsView"));
     }
 

@@ -237,6 +237,24 @@ private slots:
         QVERIFY(dialog.destination() == WorksheetDialog::Destination::Printer);
     }
 
+    // The printed worksheets are the students' document: they follow the language on show; the
+    // names of the files they are saved in do not change.
+    void worksheetsFollowTheLanguage()
+    {
+        worksheet::ClassSpec bad;
+        bad.classCode = "TI-2A";
+        QCOMPARE(worksheet::variantCaption(QStringLiteral("TI2A"), 2, 30), QStringLiteral("Kelas TI2A, varian 2 dari 30"));
+        language::setLanguage(Language::English);
+        QCOMPARE(worksheet::variantCaption(QStringLiteral("TI2A"), 2, 30), QStringLiteral("Class TI2A, variant 2 of 30"));
+        const std::optional<QString> problem = worksheet::classProblem(bad);
+        QVERIFY(problem.has_value());
+        QVERIFY2(problem->startsWith(QStringLiteral("The class code must be letters and digits only")), qPrintable(*problem));
+        QCOMPARE(worksheet::worksheetsFileName(QStringLiteral("TI2A")), QStringLiteral("TI2A-lembar-kerja.pdf"));
+        QCOMPARE(worksheet::answerKeyFileName(QStringLiteral("TI2A")), QStringLiteral("TI2A-kunci-jawaban.pdf"));
+        language::setLanguage(Language::Indonesian);
+        QCOMPARE(worksheet::variantCaption(QStringLiteral("TI2A"), 2, 30), QStringLiteral("Kelas TI2A, varian 2 dari 30"));
+    }
+
     void englishMnemonicsAreUnique()
     {
         language::setLanguage(Language::English);
