@@ -635,14 +635,17 @@
         <translation>Every change of process takes context switch time</translation>
     </message>
     <message>
-        <source>Setiap pergantian proses: context switch %1 satuan waktu</source>
-        <extracomment>%1 is the switch cost in time units.</extracomment>
-        <translation>Every change of process: a context switch of %1 time units</translation>
-    </message>
-    <message>
         <source>%1 (%2)</source>
         <extracomment>%1 is a rule&apos;s description, %2 its short name such as tie-arrival-then-list.</extracomment>
         <translation>%1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Setiap pergantian proses: context switch %n satuan waktu</source>
+        <extracomment>%n is the switch cost in time units.</extracomment>
+        <translation>
+            <numerusform>Every change of process: a context switch of %n time unit</numerusform>
+            <numerusform>Every change of process: a context switch of %n time units</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1155,14 +1158,17 @@
         <translation>t=%1: the queue is empty when the quantum runs out: %2 keeps running</translation>
     </message>
     <message>
-        <source>%1, lalu context switch %2 satuan waktu</source>
-        <extracomment>%1 is a decision&apos;s sentence, %2 the length of the context switch that follows it.</extracomment>
-        <translation>%1, then a context switch of %2 time units</translation>
-    </message>
-    <message>
         <source>t=%1-%2: tidak ada proses siap, CPU idle</source>
         <extracomment>%1 and %2 are the start and the end of the time the processor idles.</extracomment>
         <translation>t=%1-%2: no process is ready, the CPU is idle</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, lalu context switch %n satuan waktu</source>
+        <extracomment>%1 is a decision&apos;s sentence, %n the length of the context switch that follows it.</extracomment>
+        <translation>
+            <numerusform>%1, then a context switch of %n time unit</numerusform>
+            <numerusform>%1, then a context switch of %n time units</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1317,11 +1323,6 @@
         <translation>CPU order: %1</translation>
     </message>
     <message>
-        <source>Context switch: %1 kali, masing-masing %2 satuan waktu</source>
-        <extracomment>%1 is how many context switches the run has, %2 their cost in time units each.</extracomment>
-        <translation>Context switches: %1, each of %2 time units</translation>
-    </message>
-    <message>
         <source>Tidak ada printer default: %1</source>
         <translation>There is no default printer: %1</translation>
     </message>
@@ -1332,6 +1333,14 @@
     <message>
         <source>Printer menolak pekerjaan cetak: %1</source>
         <translation>The printer refused the print job: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Context switch: %1 kali, masing-masing %n satuan waktu</source>
+        <extracomment>%1 is how many context switches the run has, %n their cost in time units each.</extracomment>
+        <translation>
+            <numerusform>Context switches: %1, each of %n time unit</numerusform>
+            <numerusform>Context switches: %1, each of %n time units</numerusform>
+        </translation>
     </message>
 </context>
 <context>

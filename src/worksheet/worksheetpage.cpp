@@ -483,10 +483,10 @@ void composeAnswerKey(PageComposer &page, const practice::Exercise &exercise, co
                        .arg(fromStd(lab::describeSegments(exercise.workload, exercise.solution))),
                    body);
     if (exercise.solution.contextSwitches > 0 && exercise.settings.switchCost > 0) {
-        //: %1 is how many context switches the run has, %2 their cost in time units each.
-        page.paragraph(WorksheetTexts::tr("Context switch: %1 kali, masing-masing %2 satuan waktu")
-                           .arg(exercise.solution.contextSwitches)
-                           .arg(exercise.settings.switchCost),
+        //: %1 is how many context switches the run has, %n their cost in time units each.
+        page.paragraph(WorksheetTexts::tr("Context switch: %1 kali, masing-masing %n satuan waktu", nullptr,
+                                          int(exercise.settings.switchCost))
+                           .arg(exercise.solution.contextSwitches),
                        body);
     }
 

@@ -76,9 +76,9 @@ QString ruleDescription(lab::Rule rule)
 QString ruleDescription(lab::Rule rule, const lab::Settings &settings)
 {
     if (rule == lab::Rule::SwitchCost) {
-        //: %1 is the switch cost in time units.
-        return RuleTexts::tr("Setiap pergantian proses: context switch %1 satuan waktu")
-            .arg(QString::number(settings.switchCost));
+        //: %n is the switch cost in time units.
+        return RuleTexts::tr("Setiap pergantian proses: context switch %n satuan waktu", nullptr,
+                             int(settings.switchCost));
     }
     return RuleTexts::describe(rule);
 }

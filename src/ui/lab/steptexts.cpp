@@ -337,8 +337,8 @@ QString decisionText(const lab::Workload &workload, const lab::Schedule &schedul
     }
     const lab::Time switchTime = switchAfter(schedule, decision);
     if (switchTime > 0) {
-        //: %1 is a decision's sentence, %2 the length of the context switch that follows it.
-        text = StepTexts::tr("%1, lalu context switch %2 satuan waktu").arg(text, number(switchTime));
+        //: %1 is a decision's sentence, %n the length of the context switch that follows it.
+        text = StepTexts::tr("%1, lalu context switch %n satuan waktu", nullptr, int(switchTime)).arg(text);
     }
     return text;
 }

@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QListView>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTableView>
 
@@ -169,6 +170,26 @@ private slots:
 
         language::setLanguage(Language::Indonesian);
         QCOMPARE(cell.data(Qt::ToolTipRole).toString(), indonesianTip);
+    }
+
+    // A count of time units reads in the singular for one.
+    void switchCostIsCountedInEnglish()
+    {
+        auto *cost = control<QSpinBox>("labSwitchCost");
+        auto *rules = control<QLabel>("labRules");
+        cost->setValue(1);
+        QVERIFY(rules->text().contains(QStringLiteral("context switch 1 satuan waktu (switch-cost)")));
+        language::setLanguage(Language::English);
+        QVERIFY2(rules->text().contains(QStringLiteral("a context switch of 1 time unit (switch-cost)")),
+                 qPrintable(rules->text()));
+        cost->setValue(2);
+        QVERIFY(rules->text().contains(QStringLiteral("a context switch of 2 time units (switch-cost)")));
+        click("labCompute");
+        const QAbstractItemModel *steps = control<QListView>("labSteps")->model();
+        int switched = 0;
+        for (int row = 0; row < steps->rowCount(); ++row)
+            switched += steps->index(row, 0).data().toString().endsWith(QStringLiteral(", then a context switch of 2 time units"));
+        QVERIFY(switched > 0);
     }
 
     void englishMnemonicsAreUniqueAndCaptionsFit()
