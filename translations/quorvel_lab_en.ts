@@ -919,10 +919,6 @@
         <translation>The table already holds %1 processes, the most it can.</translation>
     </message>
     <message>
-        <source>Hanya %1 baris yang ditempel: tabel paling banyak berisi %2 proses.</source>
-        <translation>Only %1 rows were pasted: the table holds at most %2 processes.</translation>
-    </message>
-    <message>
         <source>File %1 tidak dapat dibuka: %2</source>
         <translation>The file %1 cannot be opened: %2</translation>
     </message>
@@ -1018,6 +1014,14 @@
     <message>
         <source>Gambar tidak dapat disimpan di %1: %2</source>
         <translation>The picture cannot be saved in %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Hanya %n baris yang ditempel: tabel paling banyak berisi %1 proses.</source>
+        <extracomment>%n rows were pasted, %1 is the most processes a table holds.</extracomment>
+        <translation>
+            <numerusform>Only %n row was pasted: the table holds at most %1 processes.</numerusform>
+            <numerusform>Only %n rows were pasted: the table holds at most %1 processes.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1458,19 +1462,25 @@
         <translation>The worksheets cannot be saved. %1</translation>
     </message>
     <message>
-        <source>%1 lembar kerja tersimpan di %2 dan kunci jawabannya di %3.</source>
-        <extracomment>%1 is how many variants, %2 the worksheets&apos; file, %3 the answer key&apos;s file.</extracomment>
-        <translation>%1 worksheets saved in %2 and their answer key in %3.</translation>
-    </message>
-    <message>
         <source>Lembar kerja tidak dapat dicetak. %1</source>
         <extracomment>%1 says what went wrong.</extracomment>
         <translation>The worksheets cannot be printed. %1</translation>
     </message>
-    <message>
-        <source>%1 lembar kerja kelas %2 dikirim ke printer %3 (pekerjaan %4).</source>
-        <extracomment>%1 is how many worksheets, %2 the class, %3 the printer&apos;s queue, %4 the job&apos;s number.</extracomment>
-        <translation>%1 worksheets of class %2 sent to the printer %3 (job %4).</translation>
+    <message numerus="yes">
+        <source>%n lembar kerja tersimpan di %1 dan kunci jawabannya di %2.</source>
+        <extracomment>%n is how many variants, %1 the worksheets&apos; file, %2 the answer key&apos;s file.</extracomment>
+        <translation>
+            <numerusform>%n worksheet saved in %1 and its answer key in %2.</numerusform>
+            <numerusform>%n worksheets saved in %1 and their answer key in %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lembar kerja kelas %1 dikirim ke printer %2 (pekerjaan %3).</source>
+        <extracomment>%n is how many worksheets, %1 the class, %2 the printer&apos;s queue, %3 the job&apos;s number.</extracomment>
+        <translation>
+            <numerusform>%n worksheet of class %1 sent to the printer %2 (job %3).</numerusform>
+            <numerusform>%n worksheets of class %1 sent to the printer %2 (job %3).</numerusform>
+        </translation>
     </message>
 </context>
 <context>

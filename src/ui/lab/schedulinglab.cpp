@@ -669,8 +669,8 @@ void SchedulingLab::pasteClipboard()
     const int first = current.isValid() ? current.row() : 0;
     const int written = m_processes->pasteRows(first, rows);
     if (written < static_cast<int>(rows.size()))
-        showMessage(tr("Hanya %1 baris yang ditempel: tabel paling banyak berisi %2 proses.")
-                        .arg(written)
+        //: %n rows were pasted, %1 is the most processes a table holds.
+        showMessage(tr("Hanya %n baris yang ditempel: tabel paling banyak berisi %1 proses.", nullptr, written)
                         .arg(QLocale().toString(qulonglong(lab::kMaxProcesses))));
     if (written > 0) {
         const QItemSelection pasted(m_processes->index(first, 0),

@@ -306,9 +306,8 @@ bool WorksheetDialog::makePdf(const worksheet::ClassSpec &spec, const std::vecto
         return false;
     }
     m_files = files;
-    //: %1 is how many variants, %2 the worksheets' file, %3 the answer key's file.
-    showMessage(tr("%1 lembar kerja tersimpan di %2 dan kunci jawabannya di %3.")
-                    .arg(exercises.size())
+    //: %n is how many variants, %1 the worksheets' file, %2 the answer key's file.
+    showMessage(tr("%n lembar kerja tersimpan di %1 dan kunci jawabannya di %2.", nullptr, int(exercises.size()))
                     .arg(QDir::toNativeSeparators(files.worksheets), QDir::toNativeSeparators(files.answerKey)),
                 false);
     return true;
@@ -328,9 +327,8 @@ bool WorksheetDialog::makePrint(const worksheet::ClassSpec &spec, const std::vec
         return false;
     }
     m_job = job;
-    //: %1 is how many worksheets, %2 the class, %3 the printer's queue, %4 the job's number.
-    showMessage(tr("%1 lembar kerja kelas %2 dikirim ke printer %3 (pekerjaan %4).")
-                    .arg(exercises.size())
+    //: %n is how many worksheets, %1 the class, %2 the printer's queue, %3 the job's number.
+    showMessage(tr("%n lembar kerja kelas %1 dikirim ke printer %2 (pekerjaan %3).", nullptr, int(exercises.size()))
                     .arg(classCode, job.queue)
                     .arg(job.job),
                 false);
