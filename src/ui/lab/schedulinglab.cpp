@@ -412,7 +412,17 @@ void SchedulingLab::layOutControls()
     auto *rulesTitle = translatedLabel(QT_TR_NOOP("Aturan yang berlaku:"));
     settingsLayout->addWidget(rulesTitle);
     m_texts.add([=, this] { m_rules->setAccessibleName(tr("Aturan yang berlaku")); });
-    settingsLayout->addWidget(m_rules, 1);
+    // The rules scroll when the window is too low for all of them (longer in some languages),
+    // rather than squeezing the settings or being cut off.
+    auto *rulesArea = new QScrollArea(this);
+    rulesArea->setObjectName(QStringLiteral("labRulesArea"));
+    rulesArea->setWidget(m_rules);
+    rulesArea->setWidgetResizable(true);
+    rulesArea->setFrameShape(QFrame::NoFrame);
+    rulesArea->setFocusPolicy(Qt::NoFocus);
+    rulesArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_rules->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    settingsLayout->addWidget(rulesArea, 1);
     auto *commands = new QHBoxLayout;
     commands->setSpacing(kSpacing);
     commands->addWidget(m_compute);
