@@ -28,8 +28,10 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QFile>
 #include <QProcess>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
@@ -442,6 +444,37 @@ private slots:
         QCOMPARE(report::textReportPieces(m_form->reportTexts()), pieces);
     }
 
+    void savedReportIsTheSameInEnglish()
+    {
+        computeExample();
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        const QDateTime moment(QDate(2026, 12, 7), QTime(10, 42, 7));
+        report::SaveContext context;
+        context.now = [&] { return moment; };
+        const QString path = folder.filePath(QStringLiteral("Quorvel_77.txt"));
+
+        context.folder = [&] { return folder.path(); };
+        m_messages->clear();
+        report::saveTextReport(m_form.get(), *m_form, context);
+        QCOMPARE(m_messages->texts(), QStringList(QStringLiteral("File tersimpan di path ") + path));
+        QFile indonesianFile(path);
+        QVERIFY(indonesianFile.open(QIODevice::ReadOnly));
+        const QByteArray indonesian = indonesianFile.readAll();
+        indonesianFile.close();
+        QVERIFY(QFile::remove(path));
+
+        choose(Language::English);
+        m_messages->clear();
+        report::saveTextReport(m_form.get(), *m_form, context);
+        // The same file name and the same bytes; only the message is English.
+        QCOMPARE(m_messages->texts(), QStringList(QStringLiteral("File saved at path ") + path));
+        QFile englishFile(path);
+        QVERIFY(englishFile.open(QIODevice::ReadOnly));
+        QCOMPARE(englishFile.readAll(), indonesian);
+        QVERIFY(indonesian.contains("satuan waktu"));
+    }
+
     void messagesFollowTheLanguage()
     {
         choose(Language::English);
@@ -474,6 +507,13 @@ private slots:
 
     void commandLineChoosesTheLanguage()
     {
+        QCOMPARE(language::fromId(u"en"), std::optional<Language>(Language::English));
+        QCOMPARE(language::fromId(u"EN"), std::optional<Language>(Language::English));
+        QCOMPARE(language::fromId(u"id"), std::optional<Language>(Language::Indonesian));
+        QCOMPARE(language::fromId(u"ind"), std::nullopt);
+        QCOMPARE(language::fromId(u""), std::nullopt);
+        QCOMPARE(language::id(Language::English), QStringView(u"en"));
+
         QCOMPARE(commandline::apply({QStringLiteral("quorvel"), QStringLiteral("--lang"), QStringLiteral("en")}),
                  std::nullopt);
         QCOMPARE(language::currentLanguage(), Language::English);
