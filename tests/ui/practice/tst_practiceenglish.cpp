@@ -229,11 +229,11 @@ private slots:
         QCOMPARE(windowtexts::collect(&dialog), english);
         language::setLanguage(Language::Indonesian);
         QCOMPARE(windowtexts::collect(&dialog), indonesian);
-        const worksheet::ClassSpec spec = dialog.classSpec();
-        QCOMPARE(spec.classCode, std::string("TI2A"));
-        QVERIFY(spec.policy == lab::Policy::RoundRobin);
-        QCOMPARE(spec.processes, 6);
-        QVERIFY(spec.level == practice::Level::Advanced);
+        const worksheet::ClassSpec chosen = dialog.classSpec();
+        QCOMPARE(chosen.classCode, std::string("TI2A"));
+        QVERIFY(chosen.policy == lab::Policy::RoundRobin);
+        QCOMPARE(chosen.processes, 6);
+        QVERIFY(chosen.level == practice::Level::Advanced);
         QVERIFY(dialog.destination() == WorksheetDialog::Destination::Printer);
     }
 
