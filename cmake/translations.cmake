@@ -11,18 +11,28 @@ find_package(Qt6 6.4 REQUIRED COMPONENTS LinguistTools)
 
 set(QUORVEL_TRANSLATIONS_DIR ${PROJECT_SOURCE_DIR}/translations)
 
-file(GLOB QUORVEL_MAIN_TR_SOURCES CONFIGURE_DEPENDS
-  ${PROJECT_SOURCE_DIR}/src/ui/*.cpp ${PROJECT_SOURCE_DIR}/src/ui/*.h
-  ${PROJECT_SOURCE_DIR}/src/ui/main/*.cpp ${PROJECT_SOURCE_DIR}/src/ui/main/*.h
-  ${PROJECT_SOURCE_DIR}/src/ui/report/*.cpp ${PROJECT_SOURCE_DIR}/src/ui/report/*.h
-  ${PROJECT_SOURCE_DIR}/src/ui/about/*.cpp ${PROJECT_SOURCE_DIR}/src/ui/about/*.h
-  ${PROJECT_SOURCE_DIR}/src/ui/gantt/*.cpp ${PROJECT_SOURCE_DIR}/src/ui/gantt/*.h
-  ${PROJECT_SOURCE_DIR}/src/ui/button/*.cpp ${PROJECT_SOURCE_DIR}/src/ui/button/*.h
-  ${PROJECT_SOURCE_DIR}/src/platform/*.cpp ${PROJECT_SOURCE_DIR}/src/platform/*.h)
-file(GLOB QUORVEL_LAB_TR_SOURCES CONFIGURE_DEPENDS
-  ${PROJECT_SOURCE_DIR}/src/ui/lab/*.cpp ${PROJECT_SOURCE_DIR}/src/ui/lab/*.h
-  ${PROJECT_SOURCE_DIR}/src/ui/practice/*.cpp ${PROJECT_SOURCE_DIR}/src/ui/practice/*.h
-  ${PROJECT_SOURCE_DIR}/src/worksheet/*.cpp ${PROJECT_SOURCE_DIR}/src/worksheet/*.h)
+# The sources of each group, taken from the libraries' own source lists (src/CMakeLists.txt),
+# so that a file added to a library is translated without being named twice.
+set(QUORVEL_MAIN_TR_SOURCES)
+set(QUORVEL_LAB_TR_SOURCES)
+foreach(library quorvel_platform quorvel_uibase quorvel_button quorvel_charts quorvel_ui quorvel_worksheet)
+  get_target_property(library_dir ${library} SOURCE_DIR)
+  get_target_property(library_sources ${library} SOURCES)
+  foreach(source IN LISTS library_sources)
+    if(NOT source MATCHES "\\.(cpp|h)$")
+      continue()
+    endif()
+    cmake_path(ABSOLUTE_PATH source BASE_DIRECTORY ${library_dir} OUTPUT_VARIABLE path)
+    cmake_path(RELATIVE_PATH path BASE_DIRECTORY ${PROJECT_SOURCE_DIR}/src OUTPUT_VARIABLE relative)
+    if(relative MATCHES "^(ui/lab|ui/practice|worksheet)/")
+      list(APPEND QUORVEL_LAB_TR_SOURCES ${path})
+    elseif(relative MATCHES "^(ui/[^/]+|ui/(main|report|about|gantt|button)/.+|platform/.+)$")
+      list(APPEND QUORVEL_MAIN_TR_SOURCES ${path})
+    endif()
+  endforeach()
+endforeach()
+list(REMOVE_DUPLICATES QUORVEL_MAIN_TR_SOURCES)
+list(REMOVE_DUPLICATES QUORVEL_LAB_TR_SOURCES)
 
 # lupdate runs once per file (its target is named after the first argument), each over its own
 # sources; obsolete entries are dropped so that a file holds only texts still in use.
