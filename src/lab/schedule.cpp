@@ -4,6 +4,7 @@
 #include <cmath>
 #include <deque>
 #include <map>
+#include <memory_resource>
 #include <set>
 #include <stdexcept>
 #include <utility>
@@ -24,6 +25,11 @@ struct KeyedEntry {
 
     auto operator<=>(const KeyedEntry &) const = default;
 };
+
+// The ready set's nodes come from a pool of the run's own: a long run inserts and erases a
+// node per dispatch, and nodes kept close together are quicker to walk than nodes spread over
+// the heap.
+using ReadySet = std::pmr::set<KeyedEntry>;
 
 class Simulator {
 public:
@@ -222,7 +228,7 @@ private:
     }
 
     // The candidates of a decision: `first` (when given) and then the ready set in its order.
-    std::vector<Candidate> keyedCandidates(std::size_t first, const std::set<KeyedEntry> &ready) const
+    std::vector<Candidate> keyedCandidates(std::size_t first, const ReadySet &ready) const
     {
         std::vector<Candidate> candidates;
         const std::size_t limit = m_options.candidateLimit;
@@ -236,7 +242,7 @@ private:
     }
 
     // Takes the best ready process off the set, recording the decision.
-    std::size_t dispatchBest(std::set<KeyedEntry> &ready)
+    std::size_t dispatchBest(ReadySet &ready)
     {
         const KeyedEntry best = *ready.begin();
         if (m_options.recordDecisions) {
@@ -257,7 +263,7 @@ private:
 
     void runNonPreemptive()
     {
-        std::set<KeyedEntry> ready;
+        ReadySet ready(&m_pool);
         const auto admit = [&](std::size_t process) { ready.insert(entryOf(process)); };
         while (!allFinished()) {
             admitArrivals(m_now, false, admit);
@@ -276,7 +282,7 @@ private:
     // it was the best when it got the processor and its key only improves while it runs.
     void runPreemptive()
     {
-        std::set<KeyedEntry> ready;
+        ReadySet ready(&m_pool);
         std::vector<std::size_t> newcomers;
         const auto admit = [&](std::size_t process) {
             ready.insert(entryOf(process));
@@ -313,7 +319,7 @@ private:
     // running process takes the processor: the running process goes back to the ready set and
     // the newcomer is returned, taken off it. Otherwise the running process is returned; an
     // equal newcomer is recorded as the running process keeping the processor.
-    std::size_t challenge(std::size_t running, std::set<KeyedEntry> &ready,
+    std::size_t challenge(std::size_t running, ReadySet &ready,
                           const std::vector<std::size_t> &newcomers)
     {
         if (newcomers.empty())
@@ -361,7 +367,7 @@ private:
     // counts as arriving at its end, where a strictly better one takes the processor from the
     // process just loaded, with a switch of its own. Returns the process that then runs.
     template <typename Admit>
-    std::size_t loadPreemptive(std::size_t process, std::set<KeyedEntry> &ready,
+    std::size_t loadPreemptive(std::size_t process, ReadySet &ready,
                                std::vector<std::size_t> &newcomers, Admit admit)
     {
         while (switchTo(process)) {
@@ -438,8 +444,9 @@ private:
 
     // The ready processes grouped by burst. Within a group the one that arrived first has
     // waited longest and so has the highest ratio: each group's best is its first entry, and
-    // a choice compares the groups' first entries only.
-    using HrrnGroups = std::map<Time, std::set<std::pair<Time, std::size_t>>>;
+    // a choice compares the groups' first entries only. Processes join in the tie order
+    // (arrival, then list), so each group is a queue already in its own order.
+    using HrrnGroups = std::map<Time, std::deque<std::size_t>>;
 
     // True when a (arrived at arrivalA, burst burstA) has a strictly higher response ratio at
     // now than b, or the same ratio and comes first by the tie rule.
@@ -474,7 +481,7 @@ private:
         HrrnGroups groups;
         std::size_t readyCount = 0;
         const auto admit = [&](std::size_t process) {
-            groups[m_workload[process].burst].insert({m_workload[process].arrival, process});
+            groups[m_workload[process].burst].push_back(process);
             ++readyCount;
         };
         while (!allFinished()) {
@@ -487,14 +494,14 @@ private:
             // second of the best's group or another group's first entry.
             std::size_t best = kNoProcess;
             for (const auto &[burst, members] : groups) {
-                const std::size_t head = members.begin()->second;
+                const std::size_t head = members.front();
                 if (best == kNoProcess || hrrnBefore(head, best))
                     best = head;
             }
             if (m_options.recordDecisions)
                 recordHrrnDecision(best, groups, readyCount);
             auto group = groups.find(m_workload[best].burst);
-            group->second.erase(group->second.begin());
+            group->second.pop_front();
             if (group->second.empty())
                 groups.erase(group);
             --readyCount;
@@ -512,8 +519,7 @@ private:
         decision.chosen = best;
         decision.readyCount = readyCount;
         // The first candidates in order: a merge of the groups, each already in order.
-        using Cursor = std::pair<std::set<std::pair<Time, std::size_t>>::const_iterator,
-                                 std::set<std::pair<Time, std::size_t>>::const_iterator>;
+        using Cursor = std::pair<std::deque<std::size_t>::const_iterator, std::deque<std::size_t>::const_iterator>;
         std::vector<Cursor> cursors;
         cursors.reserve(groups.size());
         for (const auto &[burst, members] : groups)
@@ -524,12 +530,12 @@ private:
             Cursor *next = nullptr;
             for (Cursor &cursor : cursors) {
                 if (cursor.first != cursor.second
-                    && (next == nullptr || hrrnBefore(cursor.first->second, next->first->second)))
+                    && (next == nullptr || hrrnBefore(*cursor.first, *next->first)))
                     next = &cursor;
             }
             if (next == nullptr)
                 break;
-            order.push_back(next->first->second);
+            order.push_back(*next->first);
             ++next->first;
         }
         if (order.size() > 1 && hrrnEqualRatio(order[0], order[1])) {
@@ -571,6 +577,7 @@ private:
     std::size_t m_finished = 0;
     Time m_now = 0;
     std::size_t m_last = kNoProcess;   // the process the processor holds or last held; none after idle
+    std::pmr::unsynchronized_pool_resource m_pool;
     Schedule m_out;
 };
 
