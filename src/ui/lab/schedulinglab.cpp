@@ -13,6 +13,7 @@
 #include "ui/lab/ruletexts.h"
 #include "ui/lab/stepsview.h"
 #include "ui/report/textreport.h"
+#include "ui/lab/windowparts.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -53,26 +54,13 @@
 
 namespace {
 
-const QString kIconResource = QStringLiteral(":/icons/quorvel.png");
 constexpr int kMargin = 8;
 constexpr int kSpacing = 6;
-constexpr int kButtonMinimumWidth = 75;
-constexpr int kButtonPadding = 24;
-constexpr int kButtonMinimumHeight = 25;
 constexpr double kZoomStep = 1.5;
 constexpr double kLargestTimeScale = 400;   // pixels per time unit
 constexpr int kSeedMaximum = INT_MAX;
 // Random workloads stay of a size whose chart and steps are shown at once.
 constexpr int kLargestRandomCount = 10'000;
-
-// The caption without its mnemonic marker, as a screen reader names the button.
-QString plainCaption(QString caption)
-{
-    caption.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
-    caption.remove(QLatin1Char('&'));
-    caption.replace(QStringLiteral("\x01"), QStringLiteral("&"));
-    return caption;
-}
 
 QString documentsFolder()
 {
@@ -159,38 +147,17 @@ void SchedulingLab::createWindow(const QColor &backColor)
         setWindowTitle(tr("Laboratorium Penjadwalan"));
         setAccessibleName(windowTitle());
     });
-    setWindowIcon(QIcon(kIconResource));
-    QPalette windowPalette = palette();
-    windowPalette.setColor(QPalette::Window, backColor);
-    setPalette(windowPalette);
-    setAutoFillBackground(true);
+    labui::applyWindowLook(*this, backColor);
 }
 
 XPButtonX *SchedulingLab::createButton(const char *caption, const QString &objectName, const char *toolTip)
 {
-    auto *button = new XPButtonX(this);
-    button->setObjectName(objectName);
-    button->setFontProperty(font());
-    // As wide as its caption in the language on show.
-    m_texts.add([this, button, caption, toolTip] {
-        const QString text = tr(caption);
-        button->setCaption(text);
-        button->setToolTip(tr(toolTip));
-        button->setAccessibleName(plainCaption(text));
-        const QFontMetrics metrics(font());
-        const int width = std::max(kButtonMinimumWidth, metrics.horizontalAdvance(plainCaption(text)) + kButtonPadding);
-        const int height = std::max(kButtonMinimumHeight, metrics.height() + 10);
-        button->setFixedSize(width, height);
-    });
-    return button;
+    return labui::translatedButton(*this, m_texts, caption, objectName, toolTip);
 }
 
 QLabel *SchedulingLab::translatedLabel(const char *text, QWidget *buddy)
 {
-    auto *label = new QLabel(this);
-    label->setBuddy(buddy);
-    m_texts.add([label, text] { label->setText(tr(text)); });
-    return label;
+    return labui::translatedLabel(*this, m_texts, text, buddy);
 }
 
 void SchedulingLab::createProcessControls()

@@ -19,6 +19,8 @@ QString number(lab::Time value)
     return QString::number(value);
 }
 
+} // namespace
+
 QString processName(const lab::Workload &workload, std::size_t process)
 {
     if (process >= workload.size())
@@ -32,6 +34,8 @@ const lab::Candidate *findCandidate(const lab::Decision &decision, std::size_t p
                                     [process](const lab::Candidate &c) { return c.process == process; });
     return found == decision.candidates.end() ? nullptr : &*found;
 }
+
+namespace {
 
 // The ready processes as a list, with "… dan N lainnya" when the decision kept fewer than
 // were ready.

@@ -60,4 +60,10 @@ std::vector<lab::Rule> decidingRules(const lab::Workload &workload, const lab::S
 std::vector<lab::Rule> stepRules(const lab::Workload &workload, const lab::Schedule &schedule,
                                  const Step &step);
 
+// A process's name as the workload gives it ("?" for no process).
+QString processName(const lab::Workload &workload, std::size_t process);
+
+// The decision's candidate entry of a process, if the decision listed it.
+const lab::Candidate *findCandidate(const lab::Decision &decision, std::size_t process);
+
 } // namespace labui

@@ -21,19 +21,8 @@ QString number(lab::Time value)
     return QString::number(value);
 }
 
-QString processName(const lab::Workload &workload, std::size_t process)
-{
-    if (process >= workload.size())
-        return QStringLiteral("?");
-    return QString::fromStdString(workload[process].name);
-}
-
-const lab::Candidate *findCandidate(const lab::Decision &decision, std::size_t process)
-{
-    const auto found = std::find_if(decision.candidates.begin(), decision.candidates.end(),
-                                    [process](const lab::Candidate &c) { return c.process == process; });
-    return found == decision.candidates.end() ? nullptr : &*found;
-}
+using labui::findCandidate;
+using labui::processName;
 
 const lab::Segment *segmentStartingAt(const lab::Schedule &schedule, lab::Time time)
 {

@@ -10,6 +10,7 @@
 #include "ui/practice/mistaketexts.h"
 #include "ui/practice/schedulegrid.h"
 #include "ui/practice/worksheetdialog.h"
+#include "ui/lab/windowparts.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -35,23 +36,10 @@
 
 namespace {
 
-const QString kIconResource = QStringLiteral(":/icons/quorvel.png");
 constexpr int kMargin = 8;
 constexpr int kSpacing = 6;
-constexpr int kButtonMinimumWidth = 75;
-constexpr int kButtonPadding = 24;
-constexpr int kButtonMinimumHeight = 25;
 constexpr int kChipMinimumWidth = 40;
 constexpr int kRandomPolicy = -1;
-
-// The caption without its mnemonic marker, as a screen reader names the button.
-QString plainCaption(QString caption)
-{
-    caption.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
-    caption.remove(QLatin1Char('&'));
-    caption.replace(QStringLiteral("\x01"), QStringLiteral("&"));
-    return caption;
-}
 
 QString fromView(std::string_view text)
 {
@@ -120,38 +108,17 @@ void PracticeWindow::createWindow(const QColor &backColor)
         setWindowTitle(tr("Latihan Penjadwalan"));
         setAccessibleName(windowTitle());
     });
-    setWindowIcon(QIcon(kIconResource));
-    QPalette windowPalette = palette();
-    windowPalette.setColor(QPalette::Window, backColor);
-    setPalette(windowPalette);
-    setAutoFillBackground(true);
+    labui::applyWindowLook(*this, backColor);
 }
 
 XPButtonX *PracticeWindow::createButton(const char *caption, const QString &objectName, const char *toolTip)
 {
-    auto *button = new XPButtonX(this);
-    button->setObjectName(objectName);
-    button->setFontProperty(font());
-    // As wide as its caption in the language on show.
-    m_texts.add([this, button, caption, toolTip] {
-        const QString text = tr(caption);
-        button->setCaption(text);
-        button->setToolTip(tr(toolTip));
-        button->setAccessibleName(plainCaption(text));
-        const QFontMetrics metrics(font());
-        const int width = std::max(kButtonMinimumWidth, metrics.horizontalAdvance(plainCaption(text)) + kButtonPadding);
-        const int height = std::max(kButtonMinimumHeight, metrics.height() + 10);
-        button->setFixedSize(width, height);
-    });
-    return button;
+    return labui::translatedButton(*this, m_texts, caption, objectName, toolTip);
 }
 
 QLabel *PracticeWindow::translatedLabel(const char *text, QWidget *buddy)
 {
-    auto *label = new QLabel(this);
-    label->setBuddy(buddy);
-    m_texts.add([label, text] { label->setText(tr(text)); });
-    return label;
+    return labui::translatedLabel(*this, m_texts, text, buddy);
 }
 
 void PracticeWindow::createExerciseControls()
@@ -624,7 +591,7 @@ void PracticeWindow::rebuildChips()
         chip->setAccessibleName(caption);
         const QFontMetrics metrics(font());
         chip->setFixedSize(std::max(kChipMinimumWidth, metrics.horizontalAdvance(caption) + 16),
-                           std::max(kButtonMinimumHeight, metrics.height() + 10));
+                           std::max(labui::kButtonMinimumHeight, metrics.height() + 10));
         connect(chip, &XPButtonX::Click, this, [this, kind, process] {
             m_grid->choosePiece(kind, process);
             m_grid->setFocus(Qt::OtherFocusReason);
@@ -926,7 +893,7 @@ void PracticeWindow::retranslateChips()
         chip->setToolTip(toolTip);
         chip->setAccessibleName(caption);
         chip->setFixedSize(std::max(kChipMinimumWidth, metrics.horizontalAdvance(caption) + 16),
-                           std::max(kButtonMinimumHeight, metrics.height() + 10));
+                           std::max(labui::kButtonMinimumHeight, metrics.height() + 10));
     }
 }
 

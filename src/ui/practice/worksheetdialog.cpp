@@ -3,6 +3,7 @@
 #include "platform/messagebox.h"
 #include "ui/button/xpbuttonx.h"
 #include "ui/main/form1layout.h"
+#include "ui/lab/windowparts.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -23,24 +24,11 @@
 
 namespace {
 
-const QString kIconResource = QStringLiteral(":/icons/quorvel.png");
 constexpr int kMargin = 10;
 constexpr int kSpacing = 6;
-constexpr int kButtonMinimumWidth = 75;
-constexpr int kButtonPadding = 24;
-constexpr int kButtonMinimumHeight = 25;
 constexpr int kDefaultVariants = 30;
 constexpr int kNoteWidthInCharacters = 56;
 constexpr int kRandomPolicy = -1;   // the policy combo's "Acak"
-
-// The caption without its mnemonic marker, as a screen reader names the button.
-QString plainCaption(QString caption)
-{
-    caption.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
-    caption.remove(QLatin1Char('&'));
-    caption.replace(QStringLiteral("\x01"), QStringLiteral("&"));
-    return caption;
-}
 
 QString documentsFolder()
 {
@@ -65,11 +53,7 @@ WorksheetDialog::WorksheetDialog(QWidget *parent)
         setWindowTitle(tr("Cetak Lembar Kerja"));
         setAccessibleName(windowTitle());
     });
-    setWindowIcon(QIcon(kIconResource));
-    QPalette windowPalette = palette();
-    windowPalette.setColor(QPalette::Window, formunits::toQColor(form1layout::kWindowBlue));
-    setPalette(windowPalette);
-    setAutoFillBackground(true);
+    labui::applyWindowLook(*this, formunits::toQColor(form1layout::kWindowBlue));
     createControls();
     layOutControls();
 }
@@ -78,21 +62,7 @@ WorksheetDialog::~WorksheetDialog() = default;
 
 XPButtonX *WorksheetDialog::createButton(const char *caption, const QString &objectName, const char *toolTip)
 {
-    auto *button = new XPButtonX(this);
-    button->setObjectName(objectName);
-    button->setFontProperty(font());
-    // As wide as its caption in the language on show.
-    m_texts.add([this, button, caption, toolTip] {
-        const QString text = tr(caption);
-        button->setCaption(text);
-        button->setToolTip(tr(toolTip));
-        button->setAccessibleName(plainCaption(text));
-        const QFontMetrics metrics(font());
-        const int width = std::max(kButtonMinimumWidth, metrics.horizontalAdvance(plainCaption(text)) + kButtonPadding);
-        const int height = std::max(kButtonMinimumHeight, metrics.height() + 10);
-        button->setFixedSize(width, height);
-    });
-    return button;
+    return labui::translatedButton(*this, m_texts, caption, objectName, toolTip);
 }
 
 void WorksheetDialog::changeEvent(QEvent *event)

@@ -1,0 +1,69 @@
+#include "ui/lab/windowparts.h"
+
+#include "ui/button/xpbuttonx.h"
+
+#include <QCoreApplication>
+#include <QFontMetrics>
+#include <QIcon>
+#include <QLabel>
+#include <QPalette>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace labui {
+
+namespace {
+
+const char *const kIconResource = ":/icons/quorvel.png";
+
+} // namespace
+
+QString plainCaption(QString caption)
+{
+    caption.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    caption.remove(QLatin1Char('&'));
+    caption.replace(QStringLiteral("\x01"), QStringLiteral("&"));
+    return caption;
+}
+
+void applyWindowLook(QWidget &window, const QColor &backColor)
+{
+    window.setWindowIcon(QIcon(QString::fromLatin1(kIconResource)));
+    QPalette windowPalette = window.palette();
+    windowPalette.setColor(QPalette::Window, backColor);
+    window.setPalette(windowPalette);
+    window.setAutoFillBackground(true);
+}
+
+XPButtonX *translatedButton(QWidget &window, Retranslation &texts, const char *caption,
+                            const QString &objectName, const char *toolTip)
+{
+    auto *button = new XPButtonX(&window);
+    button->setObjectName(objectName);
+    button->setFontProperty(window.font());
+    // The window's class is the context its own tr() would translate in.
+    const char *context = window.metaObject()->className();
+    texts.add([&window, button, context, caption, toolTip] {
+        const QString text = QCoreApplication::translate(context, caption);
+        button->setCaption(text);
+        button->setToolTip(QCoreApplication::translate(context, toolTip));
+        button->setAccessibleName(plainCaption(text));
+        const QFontMetrics metrics(window.font());
+        const int width = std::max(kButtonMinimumWidth, metrics.horizontalAdvance(plainCaption(text)) + kButtonPadding);
+        const int height = std::max(kButtonMinimumHeight, metrics.height() + 10);
+        button->setFixedSize(width, height);
+    });
+    return button;
+}
+
+QLabel *translatedLabel(QWidget &window, Retranslation &texts, const char *text, QWidget *buddy)
+{
+    auto *label = new QLabel(&window);
+    label->setBuddy(buddy);
+    const char *context = window.metaObject()->className();
+    texts.add([label, context, text] { label->setText(QCoreApplication::translate(context, text)); });
+    return label;
+}
+
+} // namespace labui
