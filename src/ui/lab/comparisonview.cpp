@@ -2,6 +2,7 @@
 
 #include "ui/gantt/ganttchart.h"
 #include "ui/lab/labchartdata.h"
+#include "ui/lab/windowparts.h"
 
 #include <QEvent>
 #include <QFont>
@@ -81,13 +82,7 @@ ComparisonModel::ComparisonModel(QObject *parent) : QAbstractTableModel(parent) 
 
 void ComparisonModel::retranslate()
 {
-    const int columns = columnCount();
-    if (columns > 0)
-        emit headerDataChanged(Qt::Horizontal, 0, columns - 1);
-    if (rowCount() > 0 && columns > 0) {
-        emit dataChanged(index(0, 0), index(rowCount() - 1, columns - 1),
-                         {Qt::DisplayRole, Qt::ToolTipRole, Qt::AccessibleTextRole, Qt::AccessibleDescriptionRole});
-    }
+    labui::retranslateTable(*this);
 }
 
 void ComparisonModel::setRows(std::vector<ComparisonRow> rows)

@@ -1,5 +1,7 @@
 #include "ui/lab/processtablemodel.h"
 
+#include "ui/lab/windowparts.h"
+
 #include <QApplication>
 #include <QBrush>
 #include <QColor>
@@ -47,13 +49,7 @@ ProcessTableModel::ProcessTableModel(QObject *parent)
 
 void ProcessTableModel::retranslate()
 {
-    const int columns = columnCount();
-    if (columns > 0)
-        emit headerDataChanged(Qt::Horizontal, 0, columns - 1);
-    if (rowCount() > 0 && columns > 0) {
-        emit dataChanged(index(0, 0), index(rowCount() - 1, columns - 1),
-                         {Qt::DisplayRole, Qt::ToolTipRole, Qt::AccessibleTextRole, Qt::AccessibleDescriptionRole});
-    }
+    labui::retranslateTable(*this);
 }
 
 int ProcessTableModel::rowCount(const QModelIndex &parent) const

@@ -1,5 +1,7 @@
 #include "ui/lab/resulttablemodel.h"
 
+#include "ui/lab/windowparts.h"
+
 #include <QFont>
 
 namespace labui {
@@ -11,13 +13,7 @@ ResultTableModel::ResultTableModel(QObject *parent)
 
 void ResultTableModel::retranslate()
 {
-    const int columns = columnCount();
-    if (columns > 0)
-        emit headerDataChanged(Qt::Horizontal, 0, columns - 1);
-    if (rowCount() > 0 && columns > 0) {
-        emit dataChanged(index(0, 0), index(rowCount() - 1, columns - 1),
-                         {Qt::DisplayRole, Qt::ToolTipRole, Qt::AccessibleTextRole, Qt::AccessibleDescriptionRole});
-    }
+    labui::retranslateTable(*this);
 }
 
 int ResultTableModel::rowCount(const QModelIndex &parent) const

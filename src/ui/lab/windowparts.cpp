@@ -2,6 +2,7 @@
 
 #include "ui/button/xpbuttonx.h"
 
+#include <QAbstractTableModel>
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QIcon>
@@ -64,6 +65,19 @@ QLabel *translatedLabel(QWidget &window, Retranslation &texts, const char *text,
     const char *context = window.metaObject()->className();
     texts.add([label, context, text] { label->setText(QCoreApplication::translate(context, text)); });
     return label;
+}
+
+void retranslateTable(QAbstractTableModel &model)
+{
+    const int columns = model.columnCount();
+    const int rows = model.rowCount();
+    if (columns > 0)
+        emit model.headerDataChanged(Qt::Horizontal, 0, columns - 1);
+    if (rows > 0 && columns > 0) {
+        emit model.dataChanged(model.index(0, 0), model.index(rows - 1, columns - 1),
+                               {Qt::DisplayRole, Qt::ToolTipRole, Qt::AccessibleTextRole,
+                                Qt::AccessibleDescriptionRole});
+    }
 }
 
 } // namespace labui

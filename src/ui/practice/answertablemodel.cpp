@@ -1,5 +1,6 @@
 #include "ui/practice/answertablemodel.h"
 
+#include "ui/lab/windowparts.h"
 #include "ui/practice/mistaketexts.h"
 
 #include <QColor>
@@ -68,13 +69,7 @@ AnswerTableModel::AnswerTableModel(QObject *parent) : QAbstractTableModel(parent
 
 void AnswerTableModel::retranslate()
 {
-    const int columns = columnCount();
-    if (columns > 0)
-        emit headerDataChanged(Qt::Horizontal, 0, columns - 1);
-    if (rowCount() > 0 && columns > 0) {
-        emit dataChanged(index(0, 0), index(rowCount() - 1, columns - 1),
-                         {Qt::DisplayRole, Qt::ToolTipRole, Qt::AccessibleTextRole, Qt::AccessibleDescriptionRole});
-    }
+    labui::retranslateTable(*this);
 }
 
 void AnswerTableModel::reset(const lab::Workload &workload, bool asksResponse)
