@@ -10,22 +10,22 @@
 
 namespace {
 
-worksheet::ClassSpec largestClass(practice::Level level)
+worksheet::ClassRequest largestClass(practice::Level level)
 {
-    worksheet::ClassSpec spec;
-    spec.classCode = "BENCH60";
-    spec.variants = worksheet::kMaxVariants;
-    spec.processes = practice::kMaxProcesses;
-    spec.level = level;
-    return spec;
+    worksheet::ClassRequest request;
+    request.classCode = "BENCH60";
+    request.variants = worksheet::kMaxVariants;
+    request.processes = practice::kMaxProcesses;
+    request.level = level;
+    return request;
 }
 
 // Generating the class's exercises alone.
 void BM_ClassVariants(benchmark::State &state)
 {
-    const worksheet::ClassSpec spec = largestClass(practice::Level(state.range(0)));
+    const worksheet::ClassRequest request = largestClass(practice::Level(state.range(0)));
     for (auto _ : state) {
-        std::vector<practice::Exercise> exercises = worksheet::variants(spec);
+        std::vector<practice::Exercise> exercises = worksheet::variants(request);
         benchmark::DoNotOptimize(exercises.data());
     }
 }
@@ -35,13 +35,13 @@ BENCHMARK(BM_ClassVariants)->Arg(int(practice::Level::Basic))->Arg(int(practice:
 // The whole class as the window and the solver make it: exercises, worksheets and key.
 void BM_ClassToPdf(benchmark::State &state)
 {
-    const worksheet::ClassSpec spec = largestClass(practice::Level(state.range(0)));
+    const worksheet::ClassRequest request = largestClass(practice::Level(state.range(0)));
     QTemporaryDir folder;
     for (auto _ : state) {
-        const std::vector<practice::Exercise> exercises = worksheet::variants(spec);
+        const std::vector<practice::Exercise> exercises = worksheet::variants(request);
         worksheet::ClassFiles files;
         QString error;
-        if (!worksheet::writeClass(folder.path(), spec, exercises, &files, &error)) {
+        if (!worksheet::writeClass(folder.path(), request, exercises, &files, &error)) {
             state.SkipWithError(qPrintable(error));
             break;
         }

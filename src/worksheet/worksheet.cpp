@@ -113,17 +113,17 @@ bool isValidClassCode(std::string_view classCode)
     return true;
 }
 
-std::optional<QString> classProblem(const ClassSpec &spec)
+std::optional<QString> classProblem(const ClassRequest &request)
 {
-    if (!isValidClassCode(spec.classCode)) {
+    if (!isValidClassCode(request.classCode)) {
         //: %1 is the longest class code allowed.
         return WorksheetTexts::tr("Kode kelas harus terdiri dari huruf dan angka saja, 1 sampai %1 karakter.")
             .arg(kMaxClassCodeLength);
     }
-    if (spec.variants < kMinVariants || spec.variants > kMaxVariants) {
+    if (request.variants < kMinVariants || request.variants > kMaxVariants) {
         return WorksheetTexts::tr("Jumlah varian harus %1 sampai %2.").arg(kMinVariants).arg(kMaxVariants);
     }
-    if (spec.processes < practice::kMinProcesses || spec.processes > practice::kMaxProcesses) {
+    if (request.processes < practice::kMinProcesses || request.processes > practice::kMaxProcesses) {
         return WorksheetTexts::tr("Jumlah proses harus %1 sampai %2.")
             .arg(practice::kMinProcesses)
             .arg(practice::kMaxProcesses);
@@ -131,15 +131,15 @@ std::optional<QString> classProblem(const ClassSpec &spec)
     return std::nullopt;
 }
 
-std::vector<practice::Exercise> variants(const ClassSpec &spec)
+std::vector<practice::Exercise> variants(const ClassRequest &request)
 {
-    if (const std::optional<QString> problem = classProblem(spec))
+    if (const std::optional<QString> problem = classProblem(request))
         throw std::invalid_argument(problem->toStdString());
     std::vector<practice::Exercise> result;
-    result.reserve(std::size_t(spec.variants));
-    for (int variant = 1; variant <= spec.variants; ++variant) {
+    result.reserve(std::size_t(request.variants));
+    for (int variant = 1; variant <= request.variants; ++variant) {
         result.push_back(practice::makeExercise(
-            practice::variantKey(spec.classCode, variant, spec.policy, spec.processes, spec.level)));
+            practice::variantKey(request.classCode, variant, request.policy, request.processes, request.level)));
     }
     return result;
 }
@@ -192,10 +192,10 @@ bool writeAnswerKey(const QString &pdfPath, const std::vector<practice::Exercise
     return writeDocument(pdfPath, uncaptioned(exercises), PageKind::AnswerKey, error);
 }
 
-bool writeClass(const QString &folder, const ClassSpec &spec, const std::vector<practice::Exercise> &exercises,
+bool writeClass(const QString &folder, const ClassRequest &request, const std::vector<practice::Exercise> &exercises,
                 ClassFiles *files, QString *error)
 {
-    const QString classCode = QString::fromStdString(spec.classCode);
+    const QString classCode = QString::fromStdString(request.classCode);
     const QDir dir(folder);
     if (!dir.exists()) {
         return fail(error, WorksheetTexts::tr("Folder %1 tidak ada.").arg(QDir::toNativeSeparators(folder)));

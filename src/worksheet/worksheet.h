@@ -24,7 +24,7 @@ inline constexpr int kDefaultProcesses = 5;
 
 // What a lecturer asks for: a class code (letters and digits), how many variants, the policy of
 // every variant (none: each variant draws its own), the number of processes and the level.
-struct ClassSpec {
+struct ClassRequest {
     std::string classCode;
     int variants = 1;
     std::optional<lab::Policy> policy;
@@ -37,13 +37,13 @@ bool isValidClassCode(std::string_view classCode);
 
 // What is wrong with a class, or nothing: the texts are one-line Indonesian messages through
 // QCoreApplication::translate (context "Worksheet").
-std::optional<QString> classProblem(const ClassSpec &spec);
+std::optional<QString> classProblem(const ClassRequest &request);
 
 // The exercises of the class in page order, variant 1 first. Each is the exercise of
 // practice::variantKey(class code, variant, policy, processes, level), so its code, typed into
 // the practice window, gives the same problem. Throws std::invalid_argument for a class with a
 // problem.
-std::vector<practice::Exercise> variants(const ClassSpec &spec);
+std::vector<practice::Exercise> variants(const ClassRequest &request);
 
 // The file names in a folder: "<class>-lembar-kerja.pdf" and "<class>-kunci-jawaban.pdf".
 QString worksheetsFileName(const QString &classCode);
@@ -90,7 +90,7 @@ struct ClassFiles {
     QString worksheets;   // full paths
     QString answerKey;
 };
-bool writeClass(const QString &folder, const ClassSpec &spec, const std::vector<practice::Exercise> &exercises,
+bool writeClass(const QString &folder, const ClassRequest &request, const std::vector<practice::Exercise> &exercises,
                 ClassFiles *files, QString *error = nullptr);
 
 } // namespace worksheet

@@ -28,11 +28,11 @@ private slots:
         const QString output = printjobs::outputFile(*details.port);
         QFile::remove(output);
 
-        worksheet::ClassSpec spec;
-        spec.classCode = "CETAK1";
-        spec.variants = 4;
-        spec.level = practice::Level::Intermediate;
-        const std::vector<practice::Exercise> exercises = worksheet::variants(spec);
+        worksheet::ClassRequest request;
+        request.classCode = "CETAK1";
+        request.variants = 4;
+        request.level = practice::Level::Intermediate;
+        const std::vector<practice::Exercise> exercises = worksheet::variants(request);
         worksheet::PrintJob job;
         QString error;
         QVERIFY2(worksheet::printWorksheets(worksheet::sheets(exercises, QStringLiteral("CETAK1")), &job, &error),
@@ -64,9 +64,9 @@ private slots:
         QTemporaryDir nowhere;
         const QByteArray usual = qgetenv("CUPS_SERVER");
         qputenv("CUPS_SERVER", QFile::encodeName(nowhere.filePath(QStringLiteral("no.sock"))));
-        worksheet::ClassSpec spec;
-        spec.classCode = "CETAK2";
-        const std::vector<practice::Exercise> exercises = worksheet::variants(spec);
+        worksheet::ClassRequest request;
+        request.classCode = "CETAK2";
+        const std::vector<practice::Exercise> exercises = worksheet::variants(request);
         worksheet::PrintJob job;
         QString error;
         const bool printed = worksheet::printWorksheets(worksheet::sheets(exercises, QStringLiteral("CETAK2")), &job, &error);

@@ -25,16 +25,16 @@ QString fromStd(const std::string &text)
     return QString::fromStdString(text);
 }
 
-worksheet::ClassSpec classOf(const char *code, int variants, std::optional<lab::Policy> policy = std::nullopt,
+worksheet::ClassRequest classOf(const char *code, int variants, std::optional<lab::Policy> policy = std::nullopt,
                              int processes = 5, practice::Level level = practice::Level::Basic)
 {
-    worksheet::ClassSpec spec;
-    spec.classCode = code;
-    spec.variants = variants;
-    spec.policy = policy;
-    spec.processes = processes;
-    spec.level = level;
-    return spec;
+    worksheet::ClassRequest request;
+    request.classCode = code;
+    request.variants = variants;
+    request.policy = policy;
+    request.processes = processes;
+    request.level = level;
+    return request;
 }
 
 // The words a key's row of a process holds: name, arrival, burst, priority when the policy uses
@@ -141,8 +141,8 @@ private slots:
 
     void variantsAreTheExercisesOfTheirCodes()
     {
-        const worksheet::ClassSpec spec = classOf("TI2A", 12, std::nullopt, 6, practice::Level::Intermediate);
-        const std::vector<practice::Exercise> exercises = worksheet::variants(spec);
+        const worksheet::ClassRequest request = classOf("TI2A", 12, std::nullopt, 6, practice::Level::Intermediate);
+        const std::vector<practice::Exercise> exercises = worksheet::variants(request);
         QCOMPARE(exercises.size(), std::size_t(12));
         for (int variant = 1; variant <= 12; ++variant) {
             const practice::Exercise &exercise = exercises[std::size_t(variant - 1)];
@@ -162,9 +162,9 @@ private slots:
 
     void aClassIsTheSameEveryTimeAndItsVariantsDiffer()
     {
-        const worksheet::ClassSpec spec = classOf("IF3B", 30);
-        const std::vector<practice::Exercise> first = worksheet::variants(spec);
-        const std::vector<practice::Exercise> second = worksheet::variants(spec);
+        const worksheet::ClassRequest request = classOf("IF3B", 30);
+        const std::vector<practice::Exercise> first = worksheet::variants(request);
+        const std::vector<practice::Exercise> second = worksheet::variants(request);
         std::set<std::string> codes;
         for (std::size_t i = 0; i < first.size(); ++i) {
             QCOMPARE(second[i].code, first[i].code);
@@ -216,15 +216,15 @@ private slots:
         QFETCH(int, policy);
         QFETCH(int, processes);
         QFETCH(int, level);
-        const worksheet::ClassSpec spec =
+        const worksheet::ClassRequest request =
             classOf("TI2A", 6, policy < 0 ? std::nullopt : std::optional(lab::Policy(policy)), processes,
                     practice::Level(level));
-        const std::vector<practice::Exercise> exercises = worksheet::variants(spec);
+        const std::vector<practice::Exercise> exercises = worksheet::variants(request);
         QTemporaryDir folder;
         QVERIFY(folder.isValid());
         worksheet::ClassFiles files;
         QString error;
-        QVERIFY2(worksheet::writeClass(folder.path(), spec, exercises, &files, &error), qPrintable(error));
+        QVERIFY2(worksheet::writeClass(folder.path(), request, exercises, &files, &error), qPrintable(error));
         QCOMPARE(files.worksheets, folder.filePath(QStringLiteral("TI2A-lembar-kerja.pdf")));
         QCOMPARE(files.answerKey, folder.filePath(QStringLiteral("TI2A-kunci-jawaban.pdf")));
 
@@ -310,14 +310,14 @@ private slots:
         QFETCH(int, policy);
         QFETCH(int, processes);
         QFETCH(int, level);
-        const worksheet::ClassSpec spec =
+        const worksheet::ClassRequest request =
             classOf("KEY7", 8, policy < 0 ? std::nullopt : std::optional(lab::Policy(policy)), processes,
                     practice::Level(level));
-        const std::vector<practice::Exercise> exercises = worksheet::variants(spec);
+        const std::vector<practice::Exercise> exercises = worksheet::variants(request);
         QTemporaryDir folder;
         worksheet::ClassFiles files;
         QString error;
-        QVERIFY2(worksheet::writeClass(folder.path(), spec, exercises, &files, &error), qPrintable(error));
+        QVERIFY2(worksheet::writeClass(folder.path(), request, exercises, &files, &error), qPrintable(error));
 
         QCOMPARE(pdftext::info(files.answerKey).pages, 8);
         const QStringList pages = pdftext::pages(files.answerKey, false, &error);

@@ -171,29 +171,29 @@ int runWorksheets(const std::vector<std::string_view> &args)
 {
     const Options options =
         readOptions(args, {"--worksheets", "--variants", "--policy", "--level", "--processes", "--output"});
-    worksheet::ClassSpec spec;
-    spec.classCode = *options.find("--worksheets");
-    if (!worksheet::isValidClassCode(spec.classCode)) {
-        throw UsageError{"bad class code \"" + spec.classCode + "\": expected 1 to "
+    worksheet::ClassRequest request;
+    request.classCode = *options.find("--worksheets");
+    if (!worksheet::isValidClassCode(request.classCode)) {
+        throw UsageError{"bad class code \"" + request.classCode + "\": expected 1 to "
                          + std::to_string(worksheet::kMaxClassCodeLength) + " letters and digits"};
     }
     const std::string *variants = options.find("--variants");
     if (!variants)
         throw UsageError{"--variants is missing"};
-    spec.variants = wholeNumber("--variants", *variants, worksheet::kMinVariants, worksheet::kMaxVariants);
+    request.variants = wholeNumber("--variants", *variants, worksheet::kMinVariants, worksheet::kMaxVariants);
     if (const std::string *policy = options.find("--policy"); policy && *policy != "acak") {
-        spec.policy = lab::policyFromId(*policy);
-        if (!spec.policy)
+        request.policy = lab::policyFromId(*policy);
+        if (!request.policy)
             throw UsageError{"unknown policy \"" + *policy + "\""};
     }
     if (const std::string *level = options.find("--level")) {
         const auto chosen = practice::levelFromId(*level);
         if (!chosen)
             throw UsageError{"unknown level \"" + *level + "\": expected dasar, menengah or lanjut"};
-        spec.level = *chosen;
+        request.level = *chosen;
     }
     if (const std::string *processes = options.find("--processes"))
-        spec.processes = wholeNumber("--processes", *processes, practice::kMinProcesses, practice::kMaxProcesses);
+        request.processes = wholeNumber("--processes", *processes, practice::kMinProcesses, practice::kMaxProcesses);
     const std::string *output = options.find("--output");
     if (!output || output->empty())
         throw UsageError{"--output is missing"};
@@ -212,9 +212,9 @@ int runWorksheets(const std::vector<std::string_view> &args)
     const QString folder = QString::fromLocal8Bit(output->c_str());
     if (!QDir().mkpath(folder))
         return fail(kExitOutput, "cannot make the folder " + *output);
-    const std::vector<practice::Exercise> exercises = worksheet::variants(spec);
+    const std::vector<practice::Exercise> exercises = worksheet::variants(request);
     QString error;
-    if (!worksheet::writeClass(folder, spec, exercises, nullptr, &error))
+    if (!worksheet::writeClass(folder, request, exercises, nullptr, &error))
         return fail(kExitOutput, error.toStdString());
 
     std::string codes;

@@ -203,17 +203,17 @@ void WorksheetDialog::setChoices(std::optional<lab::Policy> policy, int processe
         m_level->setCurrentIndex(levelIndex);
 }
 
-worksheet::ClassSpec WorksheetDialog::classSpec() const
+worksheet::ClassRequest WorksheetDialog::classRequest() const
 {
-    worksheet::ClassSpec spec;
-    spec.classCode = m_class->text().trimmed().toStdString();
-    spec.variants = m_variants->value();
+    worksheet::ClassRequest request;
+    request.classCode = m_class->text().trimmed().toStdString();
+    request.variants = m_variants->value();
     const int policy = m_policy->currentData().toInt();
     if (policy != kRandomPolicy)
-        spec.policy = static_cast<lab::Policy>(policy);
-    spec.processes = m_processes->value();
-    spec.level = static_cast<practice::Level>(m_level->currentData().toInt());
-    return spec;
+        request.policy = static_cast<lab::Policy>(policy);
+    request.processes = m_processes->value();
+    request.level = static_cast<practice::Level>(m_level->currentData().toInt());
+    return request;
 }
 
 WorksheetDialog::Destination WorksheetDialog::destination() const
@@ -239,8 +239,8 @@ void WorksheetDialog::showMessage(const QString &text, bool problem)
 
 void WorksheetDialog::make()
 {
-    const worksheet::ClassSpec spec = classSpec();
-    if (const std::optional<QString> problem = worksheet::classProblem(spec)) {
+    const worksheet::ClassRequest request = classRequest();
+    if (const std::optional<QString> problem = worksheet::classProblem(request)) {
         showMessage(*problem, true);
         m_class->setFocus();
         m_class->selectAll();
@@ -250,15 +250,15 @@ void WorksheetDialog::make()
     std::vector<practice::Exercise> exercises;
     {
         QApplication::setOverrideCursor(Qt::WaitCursor);
-        exercises = worksheet::variants(spec);
+        exercises = worksheet::variants(request);
         QApplication::restoreOverrideCursor();
     }
-    const bool done = destination() == Destination::Pdf ? makePdf(spec, exercises) : makePrint(spec, exercises);
+    const bool done = destination() == Destination::Pdf ? makePdf(request, exercises) : makePrint(request, exercises);
     if (done)
         accept();
 }
 
-bool WorksheetDialog::makePdf(const worksheet::ClassSpec &spec, const std::vector<practice::Exercise> &exercises)
+bool WorksheetDialog::makePdf(const worksheet::ClassRequest &request, const std::vector<practice::Exercise> &exercises)
 {
     const QString folder = m_folderQuestion(this, m_lastFolder);
     if (folder.isEmpty())
@@ -268,7 +268,7 @@ bool WorksheetDialog::makePdf(const worksheet::ClassSpec &spec, const std::vecto
     QString error;
     worksheet::ClassFiles files;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool written = worksheet::writeClass(folder, spec, exercises, &files, &error);
+    const bool written = worksheet::writeClass(folder, request, exercises, &files, &error);
     QApplication::restoreOverrideCursor();
     if (!written) {
         //: %1 says what went wrong.
@@ -283,9 +283,9 @@ bool WorksheetDialog::makePdf(const worksheet::ClassSpec &spec, const std::vecto
     return true;
 }
 
-bool WorksheetDialog::makePrint(const worksheet::ClassSpec &spec, const std::vector<practice::Exercise> &exercises)
+bool WorksheetDialog::makePrint(const worksheet::ClassRequest &request, const std::vector<practice::Exercise> &exercises)
 {
-    const QString classCode = QString::fromStdString(spec.classCode);
+    const QString classCode = QString::fromStdString(request.classCode);
     QString error;
     worksheet::PrintJob job;
     QApplication::setOverrideCursor(Qt::WaitCursor);

@@ -36,7 +36,7 @@ public:
     void setChoices(std::optional<lab::Policy> policy, int processes, practice::Level level);
 
     // The class as the controls stand.
-    worksheet::ClassSpec classSpec() const;
+    worksheet::ClassRequest classRequest() const;
 
     enum class Destination { Pdf, Printer };
     Destination destination() const;
@@ -55,8 +55,8 @@ private:
     // The caption and the tool tip are source texts (QT_TR_NOOP), shown in the current language.
     XPButtonX *createButton(const char *caption, const QString &objectName, const char *toolTip);
     void make();
-    bool makePdf(const worksheet::ClassSpec &spec, const std::vector<practice::Exercise> &exercises);
-    bool makePrint(const worksheet::ClassSpec &spec, const std::vector<practice::Exercise> &exercises);
+    bool makePdf(const worksheet::ClassRequest &request, const std::vector<practice::Exercise> &exercises);
+    bool makePrint(const worksheet::ClassRequest &request, const std::vector<practice::Exercise> &exercises);
     void showMessage(const QString &text, bool problem);
 
     labui::Retranslation m_texts;

@@ -229,7 +229,7 @@ private slots:
         QCOMPARE(windowtexts::collect(&dialog), english);
         language::setLanguage(Language::Indonesian);
         QCOMPARE(windowtexts::collect(&dialog), indonesian);
-        const worksheet::ClassSpec chosen = dialog.classSpec();
+        const worksheet::ClassRequest chosen = dialog.classRequest();
         QCOMPARE(chosen.classCode, std::string("TI2A"));
         QVERIFY(chosen.policy == lab::Policy::RoundRobin);
         QCOMPARE(chosen.processes, 6);
@@ -241,7 +241,7 @@ private slots:
     // names of the files they are saved in do not change.
     void worksheetsFollowTheLanguage()
     {
-        worksheet::ClassSpec bad;
+        worksheet::ClassRequest bad;
         bad.classCode = "TI-2A";
         QCOMPARE(worksheet::variantCaption(QStringLiteral("TI2A"), 2, 30), QStringLiteral("Kelas TI2A, varian 2 dari 30"));
         language::setLanguage(Language::English);

@@ -147,10 +147,10 @@ private slots:
         QCOMPARE(control<QComboBox>("worksheetLevel")->currentText(), QStringLiteral("Lanjut"));
         m_dialog->setChoices(std::nullopt, 4, practice::Level::Basic);
         QCOMPARE(control<QComboBox>("worksheetPolicy")->currentText(), QStringLiteral("Acak"));
-        const worksheet::ClassSpec spec = m_dialog->classSpec();
-        QVERIFY(!spec.policy);
-        QCOMPARE(spec.processes, 4);
-        QCOMPARE(spec.level, practice::Level::Basic);
+        const worksheet::ClassRequest request = m_dialog->classRequest();
+        QVERIFY(!request.policy);
+        QCOMPARE(request.processes, 4);
+        QCOMPARE(request.level, practice::Level::Basic);
     }
 
     void okWritesBothFilesOfTheClass()
@@ -172,13 +172,13 @@ private slots:
         QVERIFY(!m_dialog->isVisible());
 
         // The pages are the class's variants, in order.
-        worksheet::ClassSpec spec;
-        spec.classCode = "TI2A";
-        spec.variants = 3;
-        spec.policy = lab::Policy::RoundRobin;
-        spec.processes = 6;
-        spec.level = practice::Level::Intermediate;
-        const std::vector<practice::Exercise> exercises = worksheet::variants(spec);
+        worksheet::ClassRequest request;
+        request.classCode = "TI2A";
+        request.variants = 3;
+        request.policy = lab::Policy::RoundRobin;
+        request.processes = 6;
+        request.level = practice::Level::Intermediate;
+        const std::vector<practice::Exercise> exercises = worksheet::variants(request);
         QString error;
         for (const QString &pdf : {sheets, key}) {
             QCOMPARE(pdftext::info(pdf).pages, 3);
@@ -215,11 +215,11 @@ private slots:
         QCOMPARE(m_dialog->focusWidget(), control<XPButtonX>("worksheetOk"));
         QTest::keyClick(m_dialog->focusWidget(), Qt::Key_Return);
 
-        const worksheet::ClassSpec spec = m_dialog->classSpec();
-        QCOMPARE(spec.classCode, std::string("K2"));
-        QCOMPARE(spec.variants, 2);
-        QCOMPARE(spec.policy, std::optional(lab::Policy::Fcfs));
-        QCOMPARE(spec.processes, 6);
+        const worksheet::ClassRequest request = m_dialog->classRequest();
+        QCOMPARE(request.classCode, std::string("K2"));
+        QCOMPARE(request.variants, 2);
+        QCOMPARE(request.policy, std::optional(lab::Policy::Fcfs));
+        QCOMPARE(request.processes, 6);
         QCOMPARE(m_dialog->result(), int(QDialog::Accepted));
         QCOMPARE(m_folderQuestions.size(), 1);
         QCOMPARE(m_messages->messages().size(), 1);
