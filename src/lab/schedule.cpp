@@ -688,6 +688,16 @@ std::string averageText(Time total, std::size_t count, std::string_view decimalS
     return text + hundredthsText(hundredths(total, static_cast<Wide>(count)), decimalSeparator);
 }
 
+std::optional<Time> roundedHundredths(Time total, std::size_t count)
+{
+    if (count == 0)
+        return std::nullopt;
+    const Wide rounded = hundredths(total, static_cast<Wide>(count));
+    if (rounded > std::numeric_limits<Time>::max() || rounded < std::numeric_limits<Time>::min())
+        return std::nullopt;
+    return static_cast<Time>(rounded);
+}
+
 std::string roundedText(double value, std::string_view decimalSeparator)
 {
     if (!std::isfinite(value))

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <limits>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -134,6 +135,9 @@ std::string describeSegments(const Workload &workload, const Schedule &schedule)
 // An average as "total/n = value", the value rounded half away from zero to two decimals,
 // trailing zeros dropped ("41/5 = 8.2", "10/3 = 3.33", "6/3 = 2"), with the given separator.
 std::string averageText(Time total, std::size_t count, std::string_view decimalSeparator = ".");
+// The same rounding as a whole number of hundredths (41/5 gives 820, 10/3 gives 333), exact for
+// any total; none when the count is 0 or the result does not fit the time type.
+std::optional<Time> roundedHundredths(Time total, std::size_t count);
 // A value rounded the same way, without the fraction: "0.83", "1", "12.5".
 std::string roundedText(double value, std::string_view decimalSeparator = ".");
 

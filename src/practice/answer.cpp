@@ -368,15 +368,6 @@ std::optional<FirstMistake> firstMistake(const lab::Schedule &solution, const st
     return mistake;
 }
 
-// total / count rounded half away from zero to hundredths, exactly.
-lab::Time hundredths(lab::Time total, std::size_t count)
-{
-    const auto n = static_cast<lab::Time>(count);
-    const lab::Time magnitude = (total < 0 ? -total : total) * 200;
-    const lab::Time rounded = (magnitude + n) / (2 * n);
-    return total < 0 ? -rounded : rounded;
-}
-
 std::optional<lab::Time> hundredthsOf(double value)
 {
     if (!std::isfinite(value) || std::fabs(value) > 1e15)
@@ -404,9 +395,10 @@ Mark markAverage(const std::optional<double> &given, lab::Time rightTotal, std::
     const auto value = hundredthsOf(*given);
     if (!value || count == 0)
         return Mark::Wrong;
-    if (*value == hundredths(rightTotal, count))
+    const auto sameAs = [&](lab::Time total) { return lab::roundedHundredths(total, count) == value; };
+    if (sameAs(rightTotal))
         return Mark::Right;
-    if ((ownTotal && *value == hundredths(*ownTotal, count)) || (typedTotal && *value == hundredths(*typedTotal, count)))
+    if ((ownTotal && sameAs(*ownTotal)) || (typedTotal && sameAs(*typedTotal)))
         return Mark::FollowsFromSchedule;
     return Mark::Wrong;
 }
@@ -521,10 +513,9 @@ CheckResult check(const lab::Workload &workload, const lab::Schedule &solution, 
 
     std::optional<lab::Time> ownWaiting = 0, ownTurnaround = 0, ownResponse = 0;
     std::optional<lab::Time> typedWaiting = 0, typedTurnaround = 0, typedResponse = 0;
+    // A column whose numbers add up past what the time type holds has no total to compare with.
     const auto add = [](std::optional<lab::Time> &total, const std::optional<lab::Time> &value) {
-        if (total && value)
-            *total += *value;
-        else
+        if (!total || !value || __builtin_add_overflow(*total, *value, &*total))
             total.reset();
     };
     result.cells.resize(n);

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -215,6 +216,24 @@ TEST_F(SrtfExample, WrongAverage)
     EXPECT_EQ(result.averageResponse, Mark::Wrong);
     EXPECT_EQ(result.right, 23);
     EXPECT_FALSE(result.firstMistake);
+}
+
+TEST_F(SrtfExample, HugeTypedNumbersAreWrongWithoutOverflow)
+{
+    // Typed numbers near the largest time: their column totals do not fit the time type, and
+    // an average of 1e15 has more hundredths than a total of 64 bits times 200 could hold.
+    Answer answer = rightAnswer(workload, solution);
+    for (AnswerNumbers &numbers : answer.processes) {
+        numbers.waiting = lab::kMaxTotalTime;
+        numbers.turnaround = std::numeric_limits<Time>::max() / 2;
+    }
+    answer.averageWaiting = 1e15;
+    answer.averageTurnaround = static_cast<double>(std::numeric_limits<Time>::max() / 8) / 100.0;
+    const practice::CheckResult result = practice::check(workload, solution, answer);
+    EXPECT_EQ(result.averageWaiting, Mark::Wrong);
+    EXPECT_EQ(result.averageTurnaround, Mark::Wrong);
+    EXPECT_EQ(result.averageResponse, Mark::Right);
+    EXPECT_EQ(countMarks(result, Mark::Wrong), 4 + 4);   // every waiting and turnaround cell
 }
 
 TEST_F(SrtfExample, MissingCellsAndRows)
