@@ -1023,6 +1023,11 @@
             <numerusform>Only %n rows were pasted: the table holds at most %1 processes.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>nama &quot;%1&quot; sudah dipakai di baris sebelumnya</source>
+        <extracomment>A name a CSV file gives to two processes.</extracomment>
+        <translation>the name &quot;%1&quot; is already used on an earlier line</translation>
+    </message>
 </context>
 <context>
     <name>StepTexts</name>

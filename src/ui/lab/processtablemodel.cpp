@@ -29,18 +29,19 @@ lab::Field fieldOf(int column)
     }
 }
 
-int columnOf(lab::Field field)
-{
-    switch (field) {
-    case lab::Field::Arrival: return ProcessTableModel::ArrivalColumn;
-    case lab::Field::Burst: return ProcessTableModel::BurstColumn;
-    case lab::Field::Priority: return ProcessTableModel::PriorityColumn;
-    case lab::Field::Name: break;
-    }
-    return ProcessTableModel::NameColumn;
-}
 
 } // namespace
+
+int ProcessTableModel::columnOf(lab::Field field)
+{
+    switch (field) {
+    case lab::Field::Arrival: return ArrivalColumn;
+    case lab::Field::Burst: return BurstColumn;
+    case lab::Field::Priority: return PriorityColumn;
+    case lab::Field::Name: break;
+    }
+    return NameColumn;
+}
 
 ProcessTableModel::ProcessTableModel(QObject *parent)
     : QAbstractTableModel(parent)

@@ -67,6 +67,8 @@ public:
     std::optional<Problem> mark() const { return m_mark; }
 
     static QString columnTitle(int column);
+    // The column that shows a field of a process.
+    static int columnOf(lab::Field field);
 
 private:
     void setMark(std::optional<Problem> mark, const QString &explanation);

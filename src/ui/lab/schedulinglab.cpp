@@ -682,13 +682,14 @@ void SchedulingLab::importCsv()
             reason = tr("tanda kutipnya tidak tertutup dengan benar");
             break;
         case lab::csv::Error::Kind::BadValue: {
-            const int column = error->field == lab::Field::Name       ? ProcessTableModel::NameColumn
-                               : error->field == lab::Field::Arrival  ? ProcessTableModel::ArrivalColumn
-                               : error->field == lab::Field::Burst    ? ProcessTableModel::BurstColumn
-                                                                      : ProcessTableModel::PriorityColumn;
-            ProcessTableModel::Problem problem{0, column, lab::InputError{0, error->field, error->problem}};
+            const int column = ProcessTableModel::columnOf(error->field);
+            // A name used twice is the file's, not the table's: it is named from the file.
+            //: A name a CSV file gives to two processes.
+            const QString explanation = error->problem == lab::Problem::DuplicateName
+                ? tr("nama \"%1\" sudah dipakai di baris sebelumnya").arg(QString::fromStdString(error->name))
+                : problemExplanation(ProcessTableModel::Problem{0, column, lab::InputError{0, error->field, error->problem}});
             //: A bad value in a CSV line: the column, then what is wrong.
-            reason = tr("kolom %1: %2").arg(ProcessTableModel::columnTitle(column), problemExplanation(problem));
+            reason = tr("kolom %1: %2").arg(ProcessTableModel::columnTitle(column), explanation);
             break;
         }
         case lab::csv::Error::Kind::NoProcesses:

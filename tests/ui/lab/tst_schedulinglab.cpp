@@ -388,6 +388,20 @@ private slots:
         QVERIFY2(text.contains(QStringLiteral("negatif")), qPrintable(text));
         QCOMPARE(tableTexts(), before);
 
+        // A name the file gives twice is named from the file, at its own line, whatever the
+        // table holds.
+        m_messages->clear();
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write("name,arrival,burst\nA,0,3\nKilat,1,2\nB,2,2\nKilat,3,1\n");
+        file.close();
+        click("labImport");
+        QCOMPARE(m_messages->messages().size(), 1);
+        const QString duplicate = m_messages->messages().first().text;
+        QVERIFY2(duplicate.contains(QStringLiteral("baris 5")), qPrintable(duplicate));
+        QVERIFY2(duplicate.contains(QStringLiteral("\"Kilat\" sudah dipakai")), qPrintable(duplicate));
+        QVERIFY2(!duplicate.contains(QStringLiteral("\"P1\"")), qPrintable(duplicate));
+        QCOMPARE(tableTexts(), before);
+
         // A cancelled question changes nothing and says nothing.
         m_messages->clear();
         m_lab->setFileQuestion([](QWidget *, SchedulingLab::FileQuestion, const QString &) { return QString(); });
