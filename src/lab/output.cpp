@@ -107,7 +107,8 @@ std::string number(Time value)
     return std::to_string(value);
 }
 
-std::string jsonObject(const Workload &workload, const Schedule &schedule, const std::string &indent)
+std::string jsonObject(const Workload &workload, const Schedule &schedule, const std::string &indent,
+                       const JsonMembers &leading = {})
 {
     if (schedule.count() != workload.size())
         throw std::invalid_argument("a schedule of another workload");
@@ -122,6 +123,8 @@ std::string jsonObject(const Workload &workload, const Schedule &schedule, const
         out += value;
         out += last ? "\n" : ",\n";
     };
+    for (const auto &[key, value] : leading)
+        member(key, value);
     member("policy", jsonString(policyId(settings.policy)));
     if (usesQuantum(settings.policy))
         member("quantum", number(settings.quantum));
@@ -432,9 +435,9 @@ std::string ganttLine(const Workload &workload, const Schedule &schedule)
     return out;
 }
 
-std::string json(const Workload &workload, const Schedule &schedule)
+std::string json(const Workload &workload, const Schedule &schedule, const JsonMembers &leading)
 {
-    return jsonObject(workload, schedule, "") + "\n";
+    return jsonObject(workload, schedule, "", leading) + "\n";
 }
 
 std::string json(const Workload &workload, const std::vector<Schedule> &schedules)

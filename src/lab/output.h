@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // The solver's three ways of writing schedules: an aligned table for people, CSV rows and JSON.
@@ -18,8 +19,11 @@ enum class Format { Table, Csv, Json };
 std::string_view formatId(Format format);
 std::optional<Format> formatFromId(std::string_view id);
 
-// One schedule: {"policy": ..., "processes": [...], "segments": [...], ...}.
-std::string json(const Workload &workload, const Schedule &schedule);
+// Members written before the schedule's own, as key and JSON value ({"code", "\"RR4-...\""}).
+using JsonMembers = std::vector<std::pair<std::string, std::string>>;
+
+// One schedule: {"policy": ..., "processes": [...], "segments": [...], ...}, after `leading`.
+std::string json(const Workload &workload, const Schedule &schedule, const JsonMembers &leading = {});
 // Several: {"policies": [ one object per schedule, in the given order ]}.
 std::string json(const Workload &workload, const std::vector<Schedule> &schedules);
 

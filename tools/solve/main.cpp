@@ -8,6 +8,7 @@
 #include "lab/schedule.h"
 #include "lab/settings.h"
 #include "lab/workload.h"
+#include "commandline.h"
 #include "practicemodes.h"
 
 #include <cerrno>
@@ -25,9 +26,11 @@
 
 namespace {
 
-constexpr int kExitOk = 0;
-constexpr int kExitOutput = 1;
-constexpr int kExitBad = 2;
+using solvecli::kExitBad;
+using solvecli::kExitOk;
+using solvecli::kExitOutput;
+using solvecli::UsageError;
+using solvecli::writeAll;
 
 constexpr std::string_view kUsage =
     "Usage: quorvel-solve [FILE] --policy POLICY [OPTIONS]\n"
@@ -57,16 +60,6 @@ struct Command {
     lab::Settings settings;
     lab::output::Format format = lab::output::Format::Table;
 };
-
-// Thrown for a command line that cannot be used; the message leads the usage.
-struct UsageError {
-    std::string message;
-};
-
-bool writeAll(std::FILE *stream, std::string_view text)
-{
-    return std::fwrite(text.data(), 1, text.size(), stream) == text.size();
-}
 
 int usageError(const std::string &message)
 {
@@ -108,12 +101,7 @@ Command parseCommandLine(const std::vector<std::string_view> &args)
             optionsEnded = true;
             continue;
         }
-        std::string_view name = arg;
-        std::optional<std::string_view> value;
-        if (const auto equals = arg.find('='); equals != std::string_view::npos) {
-            name = arg.substr(0, equals);
-            value = arg.substr(equals + 1);
-        }
+        auto [name, value] = solvecli::splitOption(arg);
         const bool takesValue = name == "--policy" || name == "--quantum" || name == "--priority-order"
             || name == "--rr-rule" || name == "--switch-cost" || name == "--format";
         if (!takesValue)
@@ -252,11 +240,7 @@ int run(const std::vector<std::string_view> &args)
         return kExitBad;
     }
 
-    if (!writeAll(stdout, output) || std::fflush(stdout) != 0) {
-        writeAll(stderr, std::string("quorvel-solve: cannot write the output: ") + std::strerror(errno) + "\n");
-        return kExitOutput;
-    }
-    return kExitOk;
+    return solvecli::writeOutput(output);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "practicemodes.h"
 
+#include "commandline.h"
 #include "lab/output.h"
 #include "lab/settings.h"
 #include "practice/exercise.h"
@@ -36,32 +37,13 @@ const std::string_view kUsage =
 
 namespace {
 
-constexpr int kExitOk = 0;
-constexpr int kExitOutput = 1;
-constexpr int kExitBad = 2;
-
-// A command line that cannot be used: one line on standard error.
-struct UsageError {
-    std::string message;
-};
-
-bool writeAll(std::FILE *stream, std::string_view text)
-{
-    return std::fwrite(text.data(), 1, text.size(), stream) == text.size();
-}
-
-int fail(int status, const std::string &message)
-{
-    writeAll(stderr, "quorvel-solve: " + message + "\n");
-    return status;
-}
-
-int writeOutput(const std::string &text)
-{
-    if (!writeAll(stdout, text) || std::fflush(stdout) != 0)
-        return fail(kExitOutput, std::string("cannot write the output: ") + std::strerror(errno));
-    return kExitOk;
-}
+using solvecli::fail;
+using solvecli::kExitBad;
+using solvecli::kExitOk;
+using solvecli::kExitOutput;
+using solvecli::UsageError;
+using solvecli::writeAll;
+using solvecli::writeOutput;
 
 // The options of a mode, each given at most once, as --name VALUE or --name=VALUE.
 struct Options {
@@ -84,12 +66,7 @@ Options readOptions(const std::vector<std::string_view> &args, const std::vector
         const std::string_view arg = args[i];
         if (arg.substr(0, 2) != "--" || arg == "--")
             throw UsageError{"unexpected argument " + std::string(arg)};
-        std::string_view name = arg;
-        std::optional<std::string_view> value;
-        if (const auto equals = arg.find('='); equals != std::string_view::npos) {
-            name = arg.substr(0, equals);
-            value = arg.substr(equals + 1);
-        }
+        auto [name, value] = solvecli::splitOption(arg);
         bool isKnown = false;
         for (const std::string_view option : known)
             isKnown = isKnown || option == name;
@@ -122,13 +99,9 @@ int wholeNumber(std::string_view option, const std::string &value, int low, int 
 // The solution's JSON object with the code and the level first.
 std::string exerciseJson(const practice::Exercise &exercise)
 {
-    std::string object = lab::output::json(exercise.workload, exercise.solution);
-    const std::string fields = "\"code\": " + lab::output::jsonString(exercise.code) + ",\n  \"level\": "
-        + lab::output::jsonString(practice::levelId(exercise.key.level)) + ",\n  ";
-    // The object opens with "{", a line break and the indentation of its first member.
-    const std::size_t first = object.find_first_not_of(" \n", object.find('{') + 1);
-    object.insert(first, fields);
-    return object;
+    return lab::output::json(exercise.workload, exercise.solution,
+                             {{"code", lab::output::jsonString(exercise.code)},
+                              {"level", lab::output::jsonString(practice::levelId(exercise.key.level))}});
 }
 
 int runExercise(const std::vector<std::string_view> &args)
