@@ -414,22 +414,9 @@ std::string ganttLine(const Workload &workload, const Schedule &schedule)
 {
     std::string out = "|";
     for (const Segment &segment : schedule.segments) {
-        out += " ";
-        switch (segment.kind) {
-        case SegmentKind::Run:
-            out += segment.process < workload.size() ? shownName(workload[segment.process].name) : "?";
-            break;
-        case SegmentKind::Idle:
-            out += "idle";
-            break;
-        case SegmentKind::Switch:
-            out += "switch";
-            break;
-        }
+        const std::string name = segment.process < workload.size() ? shownName(workload[segment.process].name) : "?";
         out += ' ';
-        out += number(segment.start);
-        out += '-';
-        out += number(segment.end);
+        out += segmentText(segment.kind, name, segment.start, segment.end);
         out += " |";
     }
     return out;

@@ -658,24 +658,35 @@ Schedule solve(const Workload &workload, const Settings &settings, const Options
     return Simulator(workload, settings, options).run();
 }
 
+std::string segmentText(SegmentKind kind, std::string_view name, Time start, Time end)
+{
+    std::string text;
+    switch (kind) {
+    case SegmentKind::Run:
+        text = name;
+        break;
+    case SegmentKind::Idle:
+        text = "idle";
+        break;
+    case SegmentKind::Switch:
+        text = "switch";
+        break;
+    }
+    text += ' ';
+    text += std::to_string(start);
+    text += '-';
+    text += std::to_string(end);
+    return text;
+}
+
 std::string describeSegments(const Workload &workload, const Schedule &schedule)
 {
     std::string text;
     for (const Segment &segment : schedule.segments) {
         if (!text.empty())
             text += ", ";
-        switch (segment.kind) {
-        case SegmentKind::Run:
-            text += workload.at(segment.process).name;
-            break;
-        case SegmentKind::Idle:
-            text += "idle";
-            break;
-        case SegmentKind::Switch:
-            text += "switch";
-            break;
-        }
-        text += ' ' + std::to_string(segment.start) + '-' + std::to_string(segment.end);
+        const std::string_view name = segment.kind == SegmentKind::Run ? workload.at(segment.process).name : "";
+        text += segmentText(segment.kind, name, segment.start, segment.end);
     }
     return text;
 }

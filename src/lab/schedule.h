@@ -129,6 +129,10 @@ struct Schedule {
 // kMaxTotalTime. Event-driven: its cost grows with the processes and segments, not with time.
 Schedule solve(const Workload &workload, const Settings &settings, const Options &options = {});
 
+// One piece as every output writes it: "P1 0-4", "idle 7-9", "switch 9-10"; `name` is the running
+// process's (not used for idle and switch pieces).
+std::string segmentText(SegmentKind kind, std::string_view name, Time start, Time end);
+
 // The processor's segments as "P1 0-4, P2 4-7, idle 7-9, switch 9-10" (names from the workload).
 std::string describeSegments(const Workload &workload, const Schedule &schedule);
 

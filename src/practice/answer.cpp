@@ -453,18 +453,8 @@ std::string segmentsText(const std::vector<AnswerSegment> &segments, const lab::
     for (const AnswerSegment &segment : segments) {
         if (!text.empty())
             text += ", ";
-        switch (segment.kind) {
-        case lab::SegmentKind::Run:
-            text += segment.process < workload.size() ? workload[segment.process].name : std::string("?");
-            break;
-        case lab::SegmentKind::Idle:
-            text += "idle";
-            break;
-        case lab::SegmentKind::Switch:
-            text += "switch";
-            break;
-        }
-        text += ' ' + std::to_string(segment.start) + '-' + std::to_string(segment.end);
+        const std::string_view name = segment.process < workload.size() ? workload[segment.process].name : "?";
+        text += lab::segmentText(segment.kind, name, segment.start, segment.end);
     }
     return text;
 }
