@@ -44,11 +44,6 @@ char upper(char ch)
     return ch >= 'a' && ch <= 'z' ? static_cast<char>(ch - 'a' + 'A') : ch;
 }
 
-bool isBlank(char ch)
-{
-    return ch == ' ' || ch == '\t' || ch == '\n' || ch == '\r' || ch == '\f' || ch == '\v';
-}
-
 bool isDigit(char ch)
 {
     return ch >= '0' && ch <= '9';
@@ -263,13 +258,9 @@ std::string exerciseCode(const ExerciseKey &key)
 
 std::optional<ExerciseKey> parseExerciseCode(std::string_view code)
 {
-    while (!code.empty() && isBlank(code.front()))
-        code.remove_prefix(1);
-    while (!code.empty() && isBlank(code.back()))
-        code.remove_suffix(1);
-    std::string text;
-    for (char ch : code)
-        text += upper(ch);
+    std::string text = lab::trimmed(code);
+    for (char &ch : text)
+        ch = upper(ch);
 
     const std::size_t first = text.find('-');
     if (first == std::string::npos)
@@ -349,12 +340,7 @@ LevelFacts levelFacts(const lab::Workload &workload, const lab::Schedule &schedu
         if (decision.kind == lab::DecisionKind::Preempt)
             facts.preemption = true;
     }
-    if (!workload.empty()) {
-        lab::Time first = workload.front().arrival;
-        for (const lab::Process &process : workload)
-            first = std::min(first, process.arrival);
-        facts.firstArrivalZero = first == 0;
-    }
+    facts.firstArrivalZero = !workload.empty() && schedule.firstArrival == 0;
     if (schedule.settings.policy != lab::Policy::RoundRobin)
         return facts;
 
@@ -437,10 +423,12 @@ Exercise makeExercise(const ExerciseKey &key)
     throw std::runtime_error("no draft of " + exercise.code + " keeps the level's promises");
 }
 
-ExerciseKey newKey(std::optional<lab::Policy> policy, int processes, Level level, std::uint64_t entropy)
+namespace {
+
+// A key drawn in this order: the policy when none is given (0..6 in lab::kAllPolicies' order),
+// the quantum for round robin (2..5), and the seed (the low 25 bits of the next draw).
+ExerciseKey keyFrom(lab::Random &random, std::optional<lab::Policy> policy, int processes, Level level)
 {
-    requireCount(processes);
-    lab::Random random(entropy);
     ExerciseKey key;
     key.policy = policy ? *policy
                         : lab::kAllPolicies[static_cast<std::size_t>(
@@ -450,6 +438,15 @@ ExerciseKey newKey(std::optional<lab::Policy> policy, int processes, Level level
     key.level = level;
     key.seed = static_cast<std::uint32_t>(random.next() & kSeedMask);
     return key;
+}
+
+} // namespace
+
+ExerciseKey newKey(std::optional<lab::Policy> policy, int processes, Level level, std::uint64_t entropy)
+{
+    requireCount(processes);
+    lab::Random random(entropy);
+    return keyFrom(random, policy, processes, level);
 }
 
 ExerciseKey variantKey(std::string_view classCode, int variant, std::optional<lab::Policy> policy,
@@ -475,15 +472,7 @@ ExerciseKey variantKey(std::string_view classCode, int variant, std::optional<la
     for (int i = 0; i < 4; ++i)
         mix(static_cast<unsigned char>((number >> (8 * i)) & 0xFF));
     lab::Random random(hash);
-    ExerciseKey key;
-    key.policy = policy ? *policy
-                        : lab::kAllPolicies[static_cast<std::size_t>(
-                              random.between(0, static_cast<std::int64_t>(lab::kAllPolicies.size()) - 1))];
-    key.quantum = lab::usesQuantum(key.policy) ? random.between(kMinQuantum, kMaxQuantum) : 2;
-    key.processes = processes;
-    key.level = level;
-    key.seed = static_cast<std::uint32_t>(random.next() & kSeedMask);
-    return key;
+    return keyFrom(random, policy, processes, level);
 }
 
 } // namespace practice
