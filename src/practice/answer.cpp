@@ -157,12 +157,17 @@ struct Group {
     std::size_t last = 0;
 };
 
+// A typed piece as compared: a switch's process is not compared, as the student does not name it.
+Piece pieceOf(const AnswerSegment &s)
+{
+    return Piece{s.kind, s.kind == lab::SegmentKind::Run ? s.process : lab::kNoProcess, s.start, s.end};
+}
+
 std::vector<Group> groupsOf(const std::vector<AnswerSegment> &segments)
 {
     std::vector<Group> groups;
     for (std::size_t i = 0; i < segments.size(); ++i) {
-        const AnswerSegment &s = segments[i];
-        const Piece piece{s.kind, s.kind == lab::SegmentKind::Run ? s.process : lab::kNoProcess, s.start, s.end};
+        const Piece piece = pieceOf(segments[i]);
         if (!groups.empty() && joins(groups.back().piece, piece)) {
             groups.back().piece.end = piece.end;
             groups.back().last = i;
@@ -180,7 +185,7 @@ std::vector<Piece> timelineOf(const std::vector<AnswerSegment> &segments)
 {
     std::vector<Piece> pieces;
     for (const AnswerSegment &s : segments)
-        pieces.push_back(Piece{s.kind, s.kind == lab::SegmentKind::Run ? s.process : lab::kNoProcess, s.start, s.end});
+        pieces.push_back(pieceOf(s));
     std::stable_sort(pieces.begin(), pieces.end(), [](const Piece &a, const Piece &b) { return a.start < b.start; });
     std::vector<Piece> line;
     for (std::size_t i = 0; i < pieces.size(); ++i) {
@@ -262,9 +267,9 @@ std::optional<std::size_t> decisionFor(const lab::Schedule &solution, const std:
     return std::nullopt;
 }
 
-std::optional<FirstMistake> firstMistake(const lab::Schedule &solution, const std::vector<AnswerSegment> &segments)
+std::optional<FirstMistake> firstMistake(const lab::Schedule &solution, const std::vector<Piece> &expected,
+                                         const std::vector<AnswerSegment> &segments)
 {
-    const std::vector<Piece> expected = timelineOf(solution);
     const std::vector<Piece> given = timelineOf(segments);
 
     std::vector<lab::Time> times;
@@ -550,7 +555,7 @@ CheckResult check(const lab::Workload &workload, const lab::Schedule &solution, 
         result.right += result.averageResponse == Mark::Right ? 1 : 0;
     }
 
-    result.firstMistake = firstMistake(solution, answer.segments);
+    result.firstMistake = firstMistake(solution, expected, answer.segments);
     return result;
 }
 
