@@ -104,23 +104,18 @@ QString dispatchText(const lab::Workload &workload, const lab::Decision &decisio
     return {};
 }
 
-// The segment that starts at this instant, if any (segments are in time order and never empty).
-const lab::Segment *segmentStartingAt(const lab::Schedule &schedule, lab::Time time)
+// The first segment that starts at or after this instant (segments are in time order and never
+// empty).
+std::vector<lab::Segment>::const_iterator firstSegmentFrom(const lab::Schedule &schedule, lab::Time time)
 {
-    const auto found = std::lower_bound(
-        schedule.segments.begin(), schedule.segments.end(), time,
-        [](const lab::Segment &segment, lab::Time t) { return segment.start < t; });
-    if (found == schedule.segments.end() || found->start != time)
-        return nullptr;
-    return &*found;
+    return std::lower_bound(schedule.segments.begin(), schedule.segments.end(), time,
+                            [](const lab::Segment &segment, lab::Time t) { return segment.start < t; });
 }
 
 // The process that ran up to this instant, if the processor was running one.
 std::size_t processRunningUntil(const lab::Schedule &schedule, lab::Time time)
 {
-    const auto after = std::lower_bound(
-        schedule.segments.begin(), schedule.segments.end(), time,
-        [](const lab::Segment &segment, lab::Time t) { return segment.start < t; });
+    const auto after = firstSegmentFrom(schedule, time);
     if (after == schedule.segments.begin())
         return lab::kNoProcess;
     const lab::Segment &before = *std::prev(after);
@@ -161,9 +156,7 @@ QString holderPhrase(const lab::Workload &workload, const lab::Schedule &schedul
                      const lab::Decision &decision, std::size_t holder)
 {
     const QString name = processName(workload, holder);
-    const auto after = std::lower_bound(
-        schedule.segments.begin(), schedule.segments.end(), decision.time,
-        [](const lab::Segment &segment, lab::Time t) { return segment.start < t; });
+    const auto after = firstSegmentFrom(schedule, decision.time);
     if (after != schedule.segments.begin()) {
         const lab::Segment &before = *std::prev(after);
         if (before.kind == lab::SegmentKind::Switch && before.end == decision.time
@@ -261,13 +254,21 @@ QString keepText(const lab::Workload &workload, const lab::Schedule &schedule,
     return StepTexts::tr("t=%1: %2 tetap berjalan").arg(time, running);
 }
 
+} // namespace
+
 lab::Rule priorityRule(const lab::Settings &settings)
 {
     return settings.priorityOrder == lab::PriorityOrder::HighFirst ? lab::Rule::PriorityHighFirst
                                                                    : lab::Rule::PriorityLowFirst;
 }
 
-} // namespace
+const lab::Segment *segmentStartingAt(const lab::Schedule &schedule, lab::Time time)
+{
+    const auto found = firstSegmentFrom(schedule, time);
+    if (found == schedule.segments.end() || found->start != time)
+        return nullptr;
+    return &*found;
+}
 
 QString keyText(lab::KeyKind kind, const lab::Candidate &candidate)
 {

@@ -66,4 +66,10 @@ QString processName(const lab::Workload &workload, std::size_t process);
 // The decision's candidate entry of a process, if the decision listed it.
 const lab::Candidate *findCandidate(const lab::Decision &decision, std::size_t process);
 
+// The segment that starts at this instant, if any.
+const lab::Segment *segmentStartingAt(const lab::Schedule &schedule, lab::Time time);
+
+// The rule that orders priorities under these settings.
+lab::Rule priorityRule(const lab::Settings &settings);
+
 } // namespace labui

@@ -24,19 +24,12 @@ QString number(lab::Time value)
 using labui::findCandidate;
 using labui::processName;
 
-const lab::Segment *segmentStartingAt(const lab::Schedule &schedule, lab::Time time)
-{
-    const auto found = std::find_if(schedule.segments.begin(), schedule.segments.end(),
-                                    [time](const lab::Segment &s) { return s.start == time; });
-    return found == schedule.segments.end() ? nullptr : &*found;
-}
+using labui::segmentStartingAt;
 
 // The rule that orders priorities in this exercise, in words.
 QString priorityOrderText(const lab::Settings &settings)
 {
-    return labui::ruleDescription(settings.priorityOrder == lab::PriorityOrder::HighFirst
-                                      ? lab::Rule::PriorityHighFirst
-                                      : lab::Rule::PriorityLowFirst);
+    return labui::ruleDescription(labui::priorityRule(settings));
 }
 
 // Why the given process could not be chosen at that instant, when it was not even ready.

@@ -713,7 +713,9 @@ void PracticeWindow::checkAnswer()
         return;
     const practice::Exercise &exercise = *m_exercise;
     const practice::ParsedSegments parsed = practice::parseSegments(m_schedule->text().toStdString(), exercise.workload);
-    const practice::Answer given = answer();
+    practice::Answer given;
+    given.segments = parsed.segments;
+    m_answers->fillAnswer(given);
     const practice::CheckResult result = practice::check(exercise.workload, exercise.solution, given);
 
     m_answers->showMarks(result);
