@@ -82,7 +82,7 @@ ComparisonModel::ComparisonModel(QObject *parent) : QAbstractTableModel(parent) 
 
 void ComparisonModel::retranslate()
 {
-    labui::retranslateTable(*this);
+    labui::retranslateModel(*this);
 }
 
 void ComparisonModel::setRows(std::vector<ComparisonRow> rows)

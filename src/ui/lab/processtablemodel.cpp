@@ -50,7 +50,7 @@ ProcessTableModel::ProcessTableModel(QObject *parent)
 
 void ProcessTableModel::retranslate()
 {
-    labui::retranslateTable(*this);
+    labui::retranslateModel(*this);
 }
 
 int ProcessTableModel::rowCount(const QModelIndex &parent) const

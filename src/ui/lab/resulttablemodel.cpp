@@ -13,7 +13,7 @@ ResultTableModel::ResultTableModel(QObject *parent)
 
 void ResultTableModel::retranslate()
 {
-    labui::retranslateTable(*this);
+    labui::retranslateModel(*this);
 }
 
 int ResultTableModel::rowCount(const QModelIndex &parent) const

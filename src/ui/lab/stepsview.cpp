@@ -1,6 +1,7 @@
 #include "ui/lab/stepsview.h"
 
 #include "ui/lab/ruletexts.h"
+#include "ui/lab/windowparts.h"
 
 #include <QEvent>
 #include <QItemSelectionModel>
@@ -16,8 +17,7 @@ StepsModel::StepsModel(QObject *parent) : QAbstractListModel(parent) {}
 
 void StepsModel::retranslate()
 {
-    if (rowCount() > 0)
-        emit dataChanged(index(0), index(rowCount() - 1), {Qt::DisplayRole, Qt::ToolTipRole, Qt::AccessibleTextRole});
+    retranslateModel(*this);
 }
 
 void StepsModel::setSchedule(const lab::Workload &workload, const lab::Schedule &schedule)

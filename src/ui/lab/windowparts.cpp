@@ -2,7 +2,7 @@
 
 #include "ui/button/xpbuttonx.h"
 
-#include <QAbstractTableModel>
+#include <QAbstractItemModel>
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QIcon>
@@ -67,7 +67,7 @@ QLabel *translatedLabel(QWidget &window, Retranslation &texts, const char *text,
     return label;
 }
 
-void retranslateTable(QAbstractTableModel &model)
+void retranslateModel(QAbstractItemModel &model)
 {
     const int columns = model.columnCount();
     const int rows = model.rowCount();

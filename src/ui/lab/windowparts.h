@@ -5,7 +5,7 @@
 #include <QColor>
 #include <QString>
 
-class QAbstractTableModel;
+class QAbstractItemModel;
 class QLabel;
 class QWidget;
 class XPButtonX;
@@ -33,8 +33,8 @@ XPButtonX *translatedButton(QWidget &window, Retranslation &texts, const char *c
 // A label of `window` showing a source text of the window's class in the language on show.
 QLabel *translatedLabel(QWidget &window, Retranslation &texts, const char *text, QWidget *buddy = nullptr);
 
-// Tells a table model's views that every header and cell text may read differently now (the
-// language changed): they fetch them again.
-void retranslateTable(QAbstractTableModel &model);
+// Tells a model's views that every header and item text may read differently now (the language
+// changed): they fetch them again.
+void retranslateModel(QAbstractItemModel &model);
 
 } // namespace labui

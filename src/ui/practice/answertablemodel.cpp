@@ -69,7 +69,7 @@ AnswerTableModel::AnswerTableModel(QObject *parent) : QAbstractTableModel(parent
 
 void AnswerTableModel::retranslate()
 {
-    labui::retranslateTable(*this);
+    labui::retranslateModel(*this);
 }
 
 void AnswerTableModel::reset(const lab::Workload &workload, bool asksResponse)

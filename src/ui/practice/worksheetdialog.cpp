@@ -150,10 +150,7 @@ void WorksheetDialog::layOutControls()
     auto *form = new QFormLayout;
     form->setSpacing(kSpacing);
     const auto addRow = [&](const char *label, QWidget *field) {
-        auto *caption = new QLabel(this);
-        caption->setBuddy(field);
-        m_texts.add([caption, label] { caption->setText(tr(label)); });
-        form->addRow(caption, field);
+        form->addRow(labui::translatedLabel(*this, m_texts, label, field), field);
     };
     addRow(QT_TR_NOOP("&Kode kelas:"), m_class);
     addRow(QT_TR_NOOP("Jumlah &varian:"), m_variants);
