@@ -18,10 +18,10 @@ void ResultTableModel::retranslate()
 
 int ResultTableModel::rowCount(const QModelIndex &parent) const
 {
-    if (parent.isValid() || m_workload.empty())
+    if (parent.isValid() || !m_workload)
         return 0;
     // The processes, the totals and the averages.
-    return static_cast<int>(m_workload.size()) + 2;
+    return static_cast<int>(m_workload->size()) + 2;
 }
 
 int ResultTableModel::columnCount(const QModelIndex &parent) const
@@ -46,10 +46,10 @@ QString ResultTableModel::columnTitle(int column)
 
 QString ResultTableModel::cellText(int row, int column) const
 {
-    const auto count = static_cast<int>(m_workload.size());
+    const auto count = static_cast<int>(m_workload->size());
     if (row < count) {
-        const lab::Process &process = m_workload[static_cast<std::size_t>(row)];
-        const lab::ProcessResult &result = m_schedule.processes[static_cast<std::size_t>(row)];
+        const lab::Process &process = (*m_workload)[static_cast<std::size_t>(row)];
+        const lab::ProcessResult &result = m_schedule->processes[static_cast<std::size_t>(row)];
         switch (column) {
         case NameColumn: return QString::fromStdString(process.name);
         case ArrivalColumn: return QString::number(process.arrival);
@@ -62,7 +62,7 @@ QString ResultTableModel::cellText(int row, int column) const
         default: return {};
         }
     }
-    const lab::Totals &totals = m_schedule.totals;
+    const lab::Totals &totals = m_schedule->totals;
     const lab::Time values[] = {totals.turnaround, totals.waiting, totals.response};
     if (row == count) {
         if (column == NameColumn)
@@ -70,13 +70,13 @@ QString ResultTableModel::cellText(int row, int column) const
         if (column >= TurnaroundColumn)
             return QString::number(values[column - TurnaroundColumn]);
         if (column == BurstColumn)
-            return QString::number(m_schedule.totalBurst);
+            return QString::number(m_schedule->totalBurst);
         return {};
     }
     if (column == NameColumn)
         return tr("Rata-rata");
     if (column >= TurnaroundColumn)
-        return QString::fromStdString(lab::averageText(values[column - TurnaroundColumn], m_workload.size(),
+        return QString::fromStdString(lab::averageText(values[column - TurnaroundColumn], m_workload->size(),
                                                        m_decimalSeparator));
     return {};
 }
@@ -85,7 +85,7 @@ QVariant ResultTableModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= rowCount() || index.column() >= ColumnCount)
         return {};
-    const bool summary = index.row() >= static_cast<int>(m_workload.size());
+    const bool summary = index.row() >= static_cast<int>(m_workload->size());
     switch (role) {
     case Qt::DisplayRole:
         return cellText(index.row(), index.column());
@@ -113,31 +113,28 @@ QVariant ResultTableModel::headerData(int section, Qt::Orientation orientation, 
         return {};
     if (orientation == Qt::Horizontal)
         return columnTitle(section);
-    if (section < static_cast<int>(m_workload.size()))
+    if (m_workload && section < static_cast<int>(m_workload->size()))
         return section + 1;
     return QString();
 }
 
-void ResultTableModel::showRun(const lab::Workload &workload, const lab::Schedule &schedule,
-                               const std::string &decimalSeparator)
+void ResultTableModel::showRun(std::shared_ptr<const lab::Workload> workload,
+                               std::shared_ptr<const lab::Schedule> schedule, const std::string &decimalSeparator)
 {
     beginResetModel();
-    m_workload = workload;
-    m_schedule = schedule;
-    // The decisions are the steps view's; the table does not need to keep them.
-    m_schedule.decisions.clear();
-    m_schedule.segments.clear();
+    m_workload = std::move(workload);
+    m_schedule = std::move(schedule);
     m_decimalSeparator = decimalSeparator;
     endResetModel();
 }
 
 void ResultTableModel::clear()
 {
-    if (m_workload.empty())
+    if (!m_workload)
         return;
     beginResetModel();
-    m_workload.clear();
-    m_schedule = {};
+    m_workload.reset();
+    m_schedule.reset();
     endResetModel();
 }
 

@@ -6,6 +6,7 @@
 #include <QAbstractTableModel>
 #include <QString>
 
+#include <memory>
 #include <string>
 
 namespace labui {
@@ -39,17 +40,19 @@ public:
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
-    void showRun(const lab::Workload &workload, const lab::Schedule &schedule, const std::string &decimalSeparator);
+    // Shows a run; the table shares the run with the window instead of copying it.
+    void showRun(std::shared_ptr<const lab::Workload> workload, std::shared_ptr<const lab::Schedule> schedule,
+                 const std::string &decimalSeparator);
     void clear();
-    bool isEmpty() const { return m_workload.empty(); }
+    bool isEmpty() const { return !m_workload; }
 
     static QString columnTitle(int column);
 
 private:
     QString cellText(int row, int column) const;
 
-    lab::Workload m_workload;
-    lab::Schedule m_schedule;
+    std::shared_ptr<const lab::Workload> m_workload;   // none while no run is shown
+    std::shared_ptr<const lab::Schedule> m_schedule;
     std::string m_decimalSeparator = ".";
 };
 

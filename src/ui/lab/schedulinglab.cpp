@@ -812,13 +812,13 @@ std::string SchedulingLab::decimalSeparator() const
 
 void SchedulingLab::compute()
 {
-    const std::optional<lab::Workload> workload = readWorkload();
+    std::optional<lab::Workload> workload = readWorkload();
     if (!workload)
         return;
     const lab::Settings current = settings();
-    lab::Schedule schedule;
+    std::shared_ptr<const lab::Schedule> schedule;
     try {
-        schedule = lab::solve(*workload, current);
+        schedule = std::make_shared<const lab::Schedule>(lab::solve(*workload, current));
     } catch (const std::overflow_error &) {
         showMessage(tr("Jadwal ini terlalu panjang untuk jam penjadwal: tidak dihitung."));
         return;
@@ -826,24 +826,25 @@ void SchedulingLab::compute()
         showMessage(tr("Proses ini tidak dapat dijadwalkan: %1").arg(QString::fromUtf8(error.what())));
         return;
     }
-    showSchedule(*workload, schedule);
+    showSchedule(std::make_shared<const lab::Workload>(std::move(*workload)), std::move(schedule));
 }
 
-void SchedulingLab::showSchedule(const lab::Workload &workload, const lab::Schedule &schedule)
+void SchedulingLab::showSchedule(std::shared_ptr<const lab::Workload> workload,
+                                 std::shared_ptr<const lab::Schedule> schedule)
 {
     const std::string separator = decimalSeparator();
     m_results->showRun(workload, schedule, separator);
-    showFigures(schedule);
+    showFigures(*schedule);
 
-    m_chart->showChart(labui::chartData(workload, schedule, labui::chartTitle(schedule, separator)));
+    m_chart->showChart(labui::chartData(*workload, *schedule, labui::chartTitle(*schedule, separator)));
     m_chart->setMarkedTime(std::nullopt);
     m_chartArea->setAccessibleDescription(m_chart->accessibleDescription());
     m_steps->showSteps(workload, schedule);
-    m_chartSpan = std::max<lab::Time>(1, schedule.lastCompletion);
+    m_chartSpan = std::max<lab::Time>(1, schedule->lastCompletion);
     applyTimeScale();
 
-    m_shownWorkload = workload;
-    m_schedule = schedule;
+    m_shownWorkload = std::move(workload);
+    m_schedule = std::move(schedule);
 }
 
 void SchedulingLab::showFigures(const lab::Schedule &schedule)
@@ -865,7 +866,7 @@ void SchedulingLab::clearResults()
     if (!m_schedule && m_results->isEmpty() && !m_compared)
         return;
     m_schedule.reset();
-    m_shownWorkload.clear();
+    m_shownWorkload.reset();
     m_compared = false;
     m_comparison->clear();
     m_steps->clear();
@@ -964,7 +965,7 @@ void SchedulingLab::retranslate()
     m_results->retranslate();
     if (m_schedule) {
         showFigures(*m_schedule);
-        m_chart->showChart(labui::chartData(m_shownWorkload, *m_schedule,
+        m_chart->showChart(labui::chartData(*m_shownWorkload, *m_schedule,
                                             labui::chartTitle(*m_schedule, decimalSeparator())));
         m_chartArea->setAccessibleDescription(m_chart->accessibleDescription());
     }

@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -55,7 +56,7 @@ public:
     void setFileQuestion(FileAsker asker);
 
     // The schedule on show, if results are shown.
-    const std::optional<lab::Schedule> &schedule() const { return m_schedule; }
+    const lab::Schedule *schedule() const { return m_schedule.get(); }
     // The settings as the controls stand.
     lab::Settings settings() const;
     // Puts a problem made elsewhere (a practice exercise) into the table and the settings and
@@ -102,7 +103,7 @@ private:
     void reportProblem(const labui::ProcessTableModel::Problem &problem);
     QString problemExplanation(const labui::ProcessTableModel::Problem &problem) const;
 
-    void showSchedule(const lab::Workload &workload, const lab::Schedule &schedule);
+    void showSchedule(std::shared_ptr<const lab::Workload> workload, std::shared_ptr<const lab::Schedule> schedule);
     void clearResults();
     void settingsChanged();
     void showRules();
@@ -149,8 +150,9 @@ private:
 
     FileAsker m_fileQuestion;
     labui::Retranslation m_texts;
-    lab::Workload m_shownWorkload;   // the processes of the schedule on show
-    std::optional<lab::Schedule> m_schedule;
+    // The run on show, shared with the result table and the steps (none while no run is shown).
+    std::shared_ptr<const lab::Workload> m_shownWorkload;
+    std::shared_ptr<const lab::Schedule> m_schedule;
     lab::Time m_chartSpan = 0;
     double m_timeScale = 0;   // pixels per time unit; 0 fits the chart to the width
     bool m_compared = false;   // the comparison page shows the inputs as they stand

@@ -715,7 +715,7 @@ private slots:
         QCOMPARE(results()->rowCount(), 1002);
         QCOMPARE(chart()->chart().lanes.size(), std::size_t(1000));
         QVERIFY(!chart()->accessibleDescription().isEmpty());
-        QVERIFY(m_lab->schedule().has_value());
+        QVERIFY(m_lab->schedule() != nullptr);
         QCOMPARE(result(1001, 6), QString::fromStdString(lab::averageText(m_lab->schedule()->totals.waiting, 1000)));
         QVERIFY(control<QListView>("labSteps")->model()->rowCount() >= 1000);
 
