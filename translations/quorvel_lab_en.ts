@@ -1491,11 +1491,6 @@
 <context>
     <name>labui::ComparisonModel</name>
     <message>
-        <source>%1 (q = %2)</source>
-        <extracomment>A policy with its quantum, such as &quot;Round Robin (q = 2)&quot;.</extracomment>
-        <translation>%1 (q = %2)</translation>
-    </message>
-    <message>
         <source>%1/%2 = %3%</source>
         <extracomment>Utilisation as a fraction and a percentage: %1 the bursts, %2 the span, %3 the percentage, such as &quot;24/26 = 92.31%&quot;.</extracomment>
         <translation>%1/%2 = %3%</translation>

@@ -64,11 +64,6 @@ Fraction valueOf(const lab::Schedule &schedule, int column)
     }
 }
 
-std::string decimalSeparator()
-{
-    return QLocale().decimalPoint().toStdString();
-}
-
 QString fromStd(std::string_view text)
 {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
@@ -150,12 +145,7 @@ QString ComparisonModel::valueText(const ComparisonRow &row, int column) const
     const std::string separator = decimalSeparator();
     switch (column) {
     case Policy:
-        if (lab::usesQuantum(row.policy)) {
-            //: A policy with its quantum, such as "Round Robin (q = 2)".
-            return tr("%1 (q = %2)").arg(fromStd(lab::policyName(row.policy)),
-                                         QString::number(schedule.settings.quantum));
-        }
-        return fromStd(lab::policyName(row.policy));
+        return policyTitle(schedule.settings);
     case Waiting:
         return QString::fromStdString(lab::averageText(schedule.totals.waiting, schedule.count(), separator));
     case Turnaround:

@@ -8,14 +8,18 @@
 
 namespace labui {
 
+QString policyTitle(const lab::Settings &settings)
+{
+    const QString policy = QString::fromUtf8(lab::policyName(settings.policy));
+    if (!lab::usesQuantum(settings.policy))
+        return policy;
+    //: The policy's name with its quantum, such as "Round Robin (q = 2)".
+    return QCoreApplication::translate("LabChart", "%1 (q = %2)").arg(policy).arg(settings.quantum);
+}
+
 QString chartTitle(const lab::Schedule &schedule, const std::string &decimalSeparator)
 {
-    const lab::Settings &settings = schedule.settings;
-    QString policy = QString::fromUtf8(lab::policyName(settings.policy));
-    if (lab::usesQuantum(settings.policy)) {
-        //: The policy's name with its quantum, such as "Round Robin (q = 2)".
-        policy = QCoreApplication::translate("LabChart", "%1 (q = %2)").arg(policy).arg(settings.quantum);
-    }
+    const QString policy = policyTitle(schedule.settings);
     const std::size_t count = schedule.count();
     const auto average = [&](lab::Time total) {
         return QString::fromStdString(lab::averageText(total, count, decimalSeparator));

@@ -10,6 +10,10 @@
 
 namespace labui {
 
+// A policy's name as the laboratory shows it, with the quantum for round robin ("Round Robin
+// (q = 2)").
+QString policyTitle(const lab::Settings &settings);
+
 // The title of a laboratory chart: the policy's name (with the quantum for round robin) and
 // the three averages, such as "FCFS   Waiting: 41/5 = 8.2   Turnaround: ...   Response: ...".
 QString chartTitle(const lab::Schedule &schedule, const std::string &decimalSeparator);

@@ -62,12 +62,6 @@ constexpr int kSeedMaximum = INT_MAX;
 // Random workloads stay of a size whose chart and steps are shown at once.
 constexpr int kLargestRandomCount = 10'000;
 
-QString documentsFolder()
-{
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return documents.isEmpty() ? QDir::homePath() : documents;
-}
-
 QString picturesFolder()
 {
     const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
@@ -658,7 +652,7 @@ void SchedulingLab::pasteClipboard()
 
 void SchedulingLab::importCsv()
 {
-    const QString path = m_fileQuestion(this, FileQuestion::ImportCsv, documentsFolder());
+    const QString path = m_fileQuestion(this, FileQuestion::ImportCsv, labui::documentsFolder());
     if (path.isEmpty())
         return;
     const QString shown = QDir::toNativeSeparators(path);
@@ -712,7 +706,7 @@ void SchedulingLab::exportCsv()
     const std::optional<lab::Workload> workload = readWorkload();
     if (!workload)
         return;
-    const QString suggested = QDir(documentsFolder()).filePath(QStringLiteral("proses.csv"));
+    const QString suggested = QDir(labui::documentsFolder()).filePath(QStringLiteral("proses.csv"));
     const QString path = m_fileQuestion(this, FileQuestion::ExportCsv, suggested);
     if (path.isEmpty())
         return;
@@ -803,11 +797,6 @@ void SchedulingLab::showMessage(const QString &text)
     platform::showMessage(this, text, platform::applicationTitle(), platform::MessageIcon::Exclamation);
 }
 
-std::string SchedulingLab::decimalSeparator() const
-{
-    return QLocale().decimalPoint().toStdString();
-}
-
 // --- computing and showing ------------------------------------------------------------------
 
 void SchedulingLab::compute()
@@ -832,7 +821,7 @@ void SchedulingLab::compute()
 void SchedulingLab::showSchedule(std::shared_ptr<const lab::Workload> workload,
                                  std::shared_ptr<const lab::Schedule> schedule)
 {
-    const std::string separator = decimalSeparator();
+    const std::string separator = labui::decimalSeparator();
     m_results->showRun(workload, schedule, separator);
     showFigures(*schedule);
 
@@ -849,7 +838,7 @@ void SchedulingLab::showSchedule(std::shared_ptr<const lab::Workload> workload,
 
 void SchedulingLab::showFigures(const lab::Schedule &schedule)
 {
-    const std::string separator = decimalSeparator();
+    const std::string separator = labui::decimalSeparator();
     const QString utilisation = QString::fromStdString(lab::roundedText(schedule.utilisation() * 100, separator));
     const QString throughput = QString::fromStdString(lab::roundedText(schedule.throughput(), separator));
     //: The figures of a run: utilisation in percent, throughput, context switches, last completion.
@@ -966,7 +955,7 @@ void SchedulingLab::retranslate()
     if (m_schedule) {
         showFigures(*m_schedule);
         m_chart->showChart(labui::chartData(*m_shownWorkload, *m_schedule,
-                                            labui::chartTitle(*m_schedule, decimalSeparator())));
+                                            labui::chartTitle(*m_schedule, labui::decimalSeparator())));
         m_chartArea->setAccessibleDescription(m_chart->accessibleDescription());
     }
 }

@@ -110,7 +110,6 @@ private:
     void showFigures(const lab::Schedule &schedule);
     void applyTimeScale();
     double fitTimeScale() const;
-    std::string decimalSeparator() const;
     void showMessage(const QString &text);
 
     labui::ProcessTableModel *m_processes = nullptr;

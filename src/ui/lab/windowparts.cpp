@@ -4,10 +4,13 @@
 
 #include <QAbstractItemModel>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFontMetrics>
 #include <QIcon>
 #include <QLabel>
+#include <QLocale>
 #include <QPalette>
+#include <QStandardPaths>
 #include <QWidget>
 
 #include <algorithm>
@@ -65,6 +68,17 @@ QLabel *translatedLabel(QWidget &window, Retranslation &texts, const char *text,
     const char *context = window.metaObject()->className();
     texts.add([label, context, text] { label->setText(QCoreApplication::translate(context, text)); });
     return label;
+}
+
+std::string decimalSeparator()
+{
+    return QLocale().decimalPoint().toStdString();
+}
+
+QString documentsFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return documents.isEmpty() ? QDir::homePath() : documents;
 }
 
 void retranslateModel(QAbstractItemModel &model)

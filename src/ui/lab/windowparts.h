@@ -5,6 +5,8 @@
 #include <QColor>
 #include <QString>
 
+#include <string>
+
 class QAbstractItemModel;
 class QLabel;
 class QWidget;
@@ -32,6 +34,12 @@ XPButtonX *translatedButton(QWidget &window, Retranslation &texts, const char *c
 
 // A label of `window` showing a source text of the window's class in the language on show.
 QLabel *translatedLabel(QWidget &window, Retranslation &texts, const char *text, QWidget *buddy = nullptr);
+
+// The decimal separator of the locale, as the laboratory's result texts use it.
+std::string decimalSeparator();
+
+// Where files are offered first: the user's documents folder, else the home folder.
+QString documentsFolder();
 
 // Tells a model's views that every header and item text may read differently now (the language
 // changed): they fetch them again.

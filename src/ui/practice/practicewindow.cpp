@@ -797,16 +797,11 @@ void PracticeWindow::revealSolution()
     m_solutionBox->show();
 }
 
-std::string PracticeWindow::decimalSeparator() const
-{
-    return QLocale().decimalPoint().toStdString();
-}
-
 void PracticeWindow::showSolution()
 {
     const practice::Exercise &exercise = *m_exercise;
     const lab::Schedule &solution = exercise.solution;
-    const std::string separator = decimalSeparator();
+    const std::string separator = labui::decimalSeparator();
     //: The solution's processor row: %1 its pieces.
     m_solutionSegments->setText(
         tr("Jadwal: %1").arg(QString::fromStdString(lab::describeSegments(exercise.workload, solution))));

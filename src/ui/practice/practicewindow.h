@@ -106,7 +106,6 @@ private:
                           const practice::CheckResult &result);
     void showSolution();
     QString settingsText() const;
-    std::string decimalSeparator() const;
 
     // The exercise controls.
     QComboBox *m_policy = nullptr;

@@ -30,12 +30,6 @@ constexpr int kDefaultVariants = 30;
 constexpr int kNoteWidthInCharacters = 56;
 constexpr int kRandomPolicy = -1;   // the policy combo's "Acak"
 
-QString documentsFolder()
-{
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return documents.isEmpty() ? QDir::homePath() : documents;
-}
-
 QString askFolder(QWidget *parent, const QString &suggested)
 {
     return QFileDialog::getExistingDirectory(parent, WorksheetDialog::tr("Folder untuk Lembar Kerja"), suggested);
@@ -46,7 +40,7 @@ QString askFolder(QWidget *parent, const QString &suggested)
 WorksheetDialog::WorksheetDialog(QWidget *parent)
     : QDialog(parent),
       m_folderQuestion(askFolder),
-      m_lastFolder(documentsFolder())
+      m_lastFolder(labui::documentsFolder())
 {
     setObjectName(QStringLiteral("WorksheetDialog"));
     m_texts.add([this] {
