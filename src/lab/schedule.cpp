@@ -685,7 +685,8 @@ std::string describeSegments(const Workload &workload, const Schedule &schedule)
     for (const Segment &segment : schedule.segments) {
         if (!text.empty())
             text += ", ";
-        const std::string_view name = segment.kind == SegmentKind::Run ? workload.at(segment.process).name : "";
+        const std::string_view name =
+            segment.kind == SegmentKind::Run ? std::string_view(workload.at(segment.process).name) : std::string_view();
         text += segmentText(segment.kind, name, segment.start, segment.end);
     }
     return text;

@@ -458,7 +458,7 @@ std::string segmentsText(const std::vector<AnswerSegment> &segments, const lab::
     for (const AnswerSegment &segment : segments) {
         if (!text.empty())
             text += ", ";
-        const std::string_view name = segment.process < workload.size() ? workload[segment.process].name : "?";
+        const std::string_view name = segment.process < workload.size() ? std::string_view(workload[segment.process].name) : std::string_view("?");
         text += lab::segmentText(segment.kind, name, segment.start, segment.end);
     }
     return text;
