@@ -19,7 +19,7 @@ public:
     bool stepMessagesWanted() override { return true; }
     void showStepMessage(const std::string &text) override { count(text); }
     void refuseSchedule(const std::string &, const std::string &text) override { count(text); }
-    void showFatalError(const std::string &text) override { count(text); }
+    void showFatalError(int, const std::string &description) override { count(description); }
     void enableBlinkTimer() override { ++calls; }
 
     std::size_t calls = 0;

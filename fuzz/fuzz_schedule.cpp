@@ -89,9 +89,12 @@ public:
         m_ended = true;
         ++m_refusals;
     }
-    void showFatalError(const std::string &text) override
+    void showFatalError(int number, const std::string &description) override
     {
         stillRunning("fatal error");
+        if (number <= 0 || description.empty())
+            failure("fatal error without its number or description");
+        const std::string text = engine::texts::fatalErrorText(number, description);
         if (!startsWith(text, "Program error !!. Error Number : "))
             failure("fatal error text: " + text);
         if (text.find("\r\nDekripsi Error : ") == std::string::npos)

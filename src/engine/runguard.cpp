@@ -22,8 +22,7 @@ void runGuarded(ScheduleSink &sink, const std::function<void()> &body)
     } catch (...) {
         // Everything else keeps the internal-error number.
     }
-    sink.runStopped(failure.description());
-    sink.showFatalError(texts::fatalErrorText(failure.number(), failure.description()));
+    sink.showFatalError(failure.number(), failure.description());
 }
 
 } // namespace engine

@@ -30,12 +30,10 @@ public:
     // title and text (modal), then put the focus on Text1 and turn its background red.
     virtual void refuseSchedule(const std::string &title, const std::string &text) = 0;
 
-    // An unexpected failure stopped the run: show the "Fatal Error" box (stop icon) with this text.
-    virtual void showFatalError(const std::string &text) = 0;
-
-    // The run was stopped by a failure with this description ("Overflow"); told right before
-    // showFatalError. Sinks that draw no picture of the schedule leave it as it is.
-    virtual void runStopped(const std::string &description) { static_cast<void>(description); }
+    // An unexpected failure stopped the run, with its error number and description (6,
+    // "Overflow"): show the "Fatal Error" box (stop icon) with texts::fatalErrorText of the two.
+    // A sink that draws the schedule also shows that the run stopped there.
+    virtual void showFatalError(int number, const std::string &description) = 0;
 
     // Enables Timer1, the blink of HasilAWT.
     virtual void enableBlinkTimer() = 0;

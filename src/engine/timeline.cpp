@@ -27,8 +27,7 @@ public:
     bool stepMessagesWanted() override { return false; }
     void showStepMessage(const std::string &) override {}
     void refuseSchedule(const std::string &, const std::string &) override {}
-    void showFatalError(const std::string &) override {}
-    void runStopped(const std::string &description) override { m_timeline.stoppedBy = description; }
+    void showFatalError(int, const std::string &description) override { m_timeline.stoppedBy = description; }
     void enableBlinkTimer() override {}
     void processScheduled(int index, double start, double finish) override
     {

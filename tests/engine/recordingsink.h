@@ -4,6 +4,7 @@
 #include "engine/processset.h"
 #include "engine/scheduler.h"
 #include "engine/schedulesink.h"
+#include "engine/scheduletexts.h"
 
 #include <array>
 #include <string>
@@ -43,7 +44,10 @@ public:
     {
         m_log.push_back("refuse: " + title + " | " + text);
     }
-    void showFatalError(const std::string &text) override { m_log.push_back("fatal: " + text); }
+    void showFatalError(int number, const std::string &description) override
+    {
+        m_log.push_back("fatal: " + engine::texts::fatalErrorText(number, description));
+    }
     void enableBlinkTimer() override { m_log.push_back("Timer1"); }
     void processScheduled(int index, double start, double finish) override
     {

@@ -415,7 +415,7 @@ bool Form1::Form_Load()
     } catch (const engine::RuntimeError &error) {
         // Any text may reach a box through its context menu; a number that does not fit is
         // reported like every other failure of the numeric rules, never left to crash.
-        showFatalError(engine::texts::fatalErrorText(error.number(), error.description()));
+        showFailureMessage(error.number(), error.description());
         return false;
     }
 
@@ -796,37 +796,35 @@ void Form1::showStepMessage(const std::string &text)
                           platform::MessageIcon::None);
 }
 
-void Form1::refuseSchedule(const std::string &title, const std::string &text)
+void Form1::refuseSchedule(const std::string &title, const std::string & /* the engine's wording */)
 {
     clearTimeline();
-    // The engine words the refusal of a first process that arrives after 0; it is shown in the
-    // window's language with the same number.
-    QString shown = QString::fromStdString(text);
+    // The refusal of a first process that arrives after 0, in the window's language with the
+    // arrival as the engine words it.
     const std::string arrival = engine::numeric::format(m_processes.arrival(1), decimalSeparator());
-    if (text == engine::texts::refusalText(m_processes.arrival(1), decimalSeparator())) {
-        //: A refused schedule; %1 is the first process's arrival time.
-        shown = tr("Schedule tidak dapat diproses karena proses pertama di mulai dari ( %1 ) !")
-                    .arg(QString::fromStdString(arrival));
-    }
+    //: A refused schedule; %1 is the first process's arrival time.
+    const QString shown = tr("Schedule tidak dapat diproses karena proses pertama di mulai dari ( %1 ) !")
+                              .arg(QString::fromStdString(arrival));
     platform::showMessage(this, shown, tr(title.c_str()), platform::MessageIcon::Exclamation);
     m_text[1]->setFocus(Qt::OtherFocusReason);
     m_text[1]->selectAll();
     setBaseColor(m_text[1], toQColor(form1layout::kRed));
 }
 
-void Form1::showFatalError(const std::string &text)
+void Form1::showFatalError(int number, const std::string &description)
 {
-    // The engine's failure text, "Program error !!. Error Number : <n>\r\nDekripsi Error : <d>",
-    // in the window's language with the same number and description.
-    QString shown = QString::fromStdString(text);
-    const QString head = QStringLiteral("Program error !!. Error Number : ");
-    const QString middle = QStringLiteral("\r\nDekripsi Error : ");
-    const qsizetype split = shown.indexOf(middle);
-    if (shown.startsWith(head) && split > head.size()) {
-        //: A failure of the computation; %1 is the error number, %2 its description.
-        shown = tr("Program error !!. Error Number : %1\r\nDekripsi Error : %2")
-                    .arg(shown.mid(head.size(), split - head.size()), shown.mid(split + middle.size()));
-    }
+    // The chart shows the run as far as it went, titled with why it stopped, behind the message.
+    m_timeline.stoppedBy = description;
+    timelineChanged();
+    showFailureMessage(number, description);
+}
+
+void Form1::showFailureMessage(int number, const std::string &description)
+{
+    //: A failure of the computation; %1 is the error number, %2 its description.
+    const QString shown = tr("Program error !!. Error Number : %1\r\nDekripsi Error : %2")
+                              .arg(number)
+                              .arg(QString::fromStdString(description));
     platform::showMessage(this, shown, tr(engine::texts::kFatalErrorTitle.data()),
                           platform::MessageIcon::Critical);
 }
@@ -838,11 +836,6 @@ void Form1::enableBlinkTimer()
         m_timer1->start();
 }
 
-void Form1::runStopped(const std::string &description)
-{
-    m_timeline.stoppedBy = description;
-    timelineChanged();
-}
 
 void Form1::processScheduled(int index, double start, double finish)
 {

@@ -130,6 +130,8 @@ private:
     void setTextColor(QWidget *widget, const QColor &color);
     void setBaseColor(QWidget *widget, const QColor &color);
     void writeBufferText();
+    // The "Fatal Error" box of a failure, in the window's language.
+    void showFailureMessage(int number, const std::string &description);
     void showDetail(QLabel *label, const QString &text);
     std::string decimalSeparator() const;
 
@@ -141,10 +143,9 @@ private:
     bool stepMessagesWanted() override;
     void showStepMessage(const std::string &text) override;
     void refuseSchedule(const std::string &title, const std::string &text) override;
-    void showFatalError(const std::string &text) override;
+    void showFatalError(int number, const std::string &description) override;
     void enableBlinkTimer() override;
     void processScheduled(int index, double start, double finish) override;
-    void runStopped(const std::string &description) override;
 
     // gantt::TimelineSource, and keeping it: a run starts an empty timeline with its inputs,
     // Reset and a refusal clear both, and the open chart window hears of every change.
