@@ -38,9 +38,10 @@ QStringList MessageRecorder::texts() const
 void installModalWatchdog()
 {
     // A modal dialog left open by a test would block QTest forever; a box that has been open
-    // for a few seconds is a test failure, so it is reported and closed.
+    // through two looks ten seconds apart is a test failure, so it is reported and closed. (The
+    // wait is long enough for a box a loaded sanitizer build answers late.)
     auto *timer = new QTimer(qApp);
-    timer->setInterval(3000);
+    timer->setInterval(10000);
     auto seen = std::make_shared<QWidget *>(nullptr);
     QObject::connect(timer, &QTimer::timeout, qApp, [seen] {
         QWidget *modal = QApplication::activeModalWidget();

@@ -33,7 +33,6 @@
 #include <QLabel>
 #include <QListView>
 #include <QLocale>
-#include <QRandomGenerator>
 #include <QSaveFile>
 #include <QScreen>
 #include <QScrollArea>
@@ -198,7 +197,7 @@ void SchedulingLab::createProcessControls()
     m_seed->setObjectName(QStringLiteral("labSeed"));
     m_texts.add([=, this] { m_seed->setAccessibleName(tr("Seed")); });
     m_seed->setRange(0, kSeedMaximum);
-    m_seed->setValue(static_cast<int>(QRandomGenerator::global()->bounded(kSeedMaximum)));
+    m_seed->setValue(static_cast<int>(labui::randomChoice() % (std::uint64_t(kSeedMaximum) + 1)));
 
     m_randomCount = new QSpinBox(this);
     m_randomCount->setObjectName(QStringLiteral("labRandomCount"));
@@ -732,7 +731,7 @@ void SchedulingLab::randomWorkload()
     m_processes->setWorkload(lab::randomWorkload(seed, shape));
     m_processView->setCurrentIndex(m_processes->index(0, 0));
     // The next press draws another workload; the seed of this one stays in the table's history.
-    m_seed->setValue(static_cast<int>(QRandomGenerator::global()->bounded(kSeedMaximum)));
+    m_seed->setValue(static_cast<int>(labui::randomChoice() % (std::uint64_t(kSeedMaximum) + 1)));
 }
 
 // --- reading and checking -------------------------------------------------------------------

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPalette>
+#include <QRandomGenerator64>
 #include <QStandardPaths>
 #include <QWidget>
 
@@ -92,6 +93,26 @@ void retranslateModel(QAbstractItemModel &model)
                                {Qt::DisplayRole, Qt::ToolTipRole, Qt::AccessibleTextRole,
                                 Qt::AccessibleDescriptionRole});
     }
+}
+
+namespace {
+
+QRandomGenerator64 &randomChoices()
+{
+    static QRandomGenerator64 generator = QRandomGenerator64::securelySeeded();
+    return generator;
+}
+
+} // namespace
+
+std::uint64_t randomChoice()
+{
+    return randomChoices().generate64();
+}
+
+void seedRandomChoices(std::uint64_t seed)
+{
+    randomChoices().seed(static_cast<quint32>(seed ^ (seed >> 32)));
 }
 
 } // namespace labui

@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QString>
 
+#include <cstdint>
 #include <string>
 
 class QAbstractItemModel;
@@ -44,5 +45,11 @@ QString documentsFolder();
 // Tells a model's views that every header and item text may read differently now (the language
 // changed): they fetch them again.
 void retranslateModel(QAbstractItemModel &model);
+
+// Where the windows' random choices (a seed offered for "Acak", a new exercise) come from: a
+// different run every start, unless seedRandomChoices() fixed the sequence (tests do, so that a
+// run can be repeated).
+std::uint64_t randomChoice();
+void seedRandomChoices(std::uint64_t seed);
 
 } // namespace labui

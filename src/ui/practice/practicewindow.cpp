@@ -24,7 +24,6 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QLocale>
-#include <QRandomGenerator>
 #include <QScreen>
 #include <QScrollArea>
 #include <QSpinBox>
@@ -93,7 +92,7 @@ PracticeWindow::PracticeWindow(const QColor &backColor) : QWidget(nullptr, Qt::W
     // The window opens with an exercise to work on.
     const practice::ExerciseKey key =
         practice::newKey(std::nullopt, m_processes->value(), practice::Level::Basic,
-                         QRandomGenerator::global()->generate64());
+                         labui::randomChoice());
     showExercise(practice::makeExercise(key));
 }
 
@@ -470,7 +469,7 @@ void PracticeWindow::newExercise()
     if (!mayDiscardAnswers())
         return;
     const practice::ExerciseKey key =
-        practice::newKey(policy, m_processes->value(), level, QRandomGenerator::global()->generate64());
+        practice::newKey(policy, m_processes->value(), level, labui::randomChoice());
     showExercise(practice::makeExercise(key));
 }
 

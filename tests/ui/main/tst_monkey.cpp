@@ -19,6 +19,7 @@
 #include "ui/button/xpbuttonx.h"
 #include "ui/gantt/frmgantt.h"
 #include "ui/lab/schedulinglab.h"
+#include "ui/lab/windowparts.h"
 #include "ui/main/form1.h"
 #include "ui/practice/practicewindow.h"
 #include "ui/practice/worksheetdialog.h"
@@ -548,6 +549,8 @@ void MonkeyTest::randomInputLeavesAWorkingWindow()
     PageSink pages;
     QDesktopServices::setUrlHandler(QStringLiteral("http"), &pages, "open");
     const QDateTime began = QDateTime::currentDateTime().addSecs(-1);
+    // The windows' own random choices (the laboratory's seeds, Latihan's exercises) repeat too.
+    labui::seedRandomChoices(start);
 
     {
         Form1 window;

@@ -10,6 +10,7 @@
 #include "ui/gantt/ganttchart.h"
 #include "ui/lab/processtablemodel.h"
 #include "ui/lab/schedulinglab.h"
+#include "ui/lab/windowparts.h"
 #include "ui/main/form1.h"
 #include "ui/practice/answertablemodel.h"
 #include "ui/practice/mistaketexts.h"
@@ -148,6 +149,7 @@ private slots:
 
     void menuOpensTheWindowWithItsControls();
     void aCodeGivesTheSameExerciseEveryTime();
+    void seededChoicesRepeatTheFirstExercise();
     void aCodeThatIsNoneIsRefused();
     void theRightAnswerScoresFull();
     void aWrongAnswerNamesTheFirstWrongDecision();
@@ -363,6 +365,22 @@ void PracticeWindowTest::menuOpensTheWindowWithItsControls()
     for (QWidget *widget : QApplication::topLevelWidgets())
         windows += qobject_cast<PracticeWindow *>(widget) ? 1 : 0;
     QCOMPARE(windows, 1);
+}
+
+void PracticeWindowTest::seededChoicesRepeatTheFirstExercise()
+{
+    // A fixed sequence of random choices gives the same opening exercise and the same seed in
+    // the laboratory; another sequence gives others.
+    const auto opening = [](std::uint64_t seed) {
+        labui::seedRandomChoices(seed);
+        PracticeWindow practiceWindow(kBlue);
+        SchedulingLab laboratory(kBlue);
+        return std::make_pair(practiceWindow.exercise()->code,
+                              laboratory.findChild<QSpinBox *>(QStringLiteral("labSeed"))->value());
+    };
+    const auto first = opening(7);
+    QCOMPARE(opening(7), first);
+    QVERIFY(opening(8) != first);
 }
 
 void PracticeWindowTest::aCodeGivesTheSameExerciseEveryTime()
