@@ -328,6 +328,7 @@ void GanttChart::setTimeScale(double pixelsPerUnit)
 void GanttChart::setMarkedTime(std::optional<double> time)
 {
     m_options.markedTime = time;
+    m_layout.reset();
     update();
 }
 
@@ -339,6 +340,8 @@ void GanttChart::setCompact(bool compact)
 
 void GanttChart::changed()
 {
+    m_layout.reset();
+    m_neededSizes.clear();
     setAccessibleDescription(m_data.description);
     updateGeometry();
     update();
@@ -346,29 +349,46 @@ void GanttChart::changed()
 
 ChartLayout GanttChart::layout(const QSize &size) const
 {
-    return ChartLayout(m_data, m_options, size);
+    return cachedLayout(size);
+}
+
+const ChartLayout &GanttChart::cachedLayout(const QSize &size) const
+{
+    if (!m_layout || m_layout->size() != size)
+        m_layout.emplace(m_data, m_options, size);
+    return *m_layout;
+}
+
+QSize GanttChart::neededSize(int width) const
+{
+    const auto known = m_neededSizes.find(width);
+    if (known != m_neededSizes.end())
+        return known->second;
+    // Resizing asks at every width it passes; only the latest few are worth keeping.
+    if (m_neededSizes.size() >= 16)
+        m_neededSizes.clear();
+    return m_neededSizes.emplace(width, ChartLayout::neededSize(m_data, m_options, width)).first->second;
 }
 
 void GanttChart::paint(QPainter &painter, const QSize &size, const QRectF &exposed) const
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
-    const ChartLayout layout(m_data, m_options, size);
-    ChartPainter(painter, m_data, layout, exposed).paint();
+    ChartPainter(painter, m_data, cachedLayout(size), exposed).paint();
     painter.restore();
 }
 
 QSize GanttChart::pictureSize() const
 {
     const int width = std::max(this->width(), minimumSizeHint().width());
-    const QSize needed = ChartLayout::neededSize(m_data, m_options, width);
+    const QSize needed = neededSize(width);
     return QSize(std::max(width, needed.width()), std::max(height(), needed.height()));
 }
 
 int GanttChart::preferredWidth() const
 {
     if (m_options.pixelsPerUnit > 0 && !m_data.empty())
-        return ChartLayout::neededSize(m_data, m_options, kPreferredWidth).width();
+        return neededSize(kPreferredWidth).width();
     // Wide enough for the title with both averages on one line.
     const int titleWidth = QFontMetrics(chartFont(true)).horizontalAdvance(m_data.title) + 2 * kMargin;
     return std::max(kPreferredWidth, titleWidth);
@@ -377,7 +397,7 @@ int GanttChart::preferredWidth() const
 QSize GanttChart::sizeHint() const
 {
     const int width = preferredWidth();
-    return QSize(width, ChartLayout::neededSize(m_data, m_options, width).height());
+    return QSize(width, neededSize(width).height());
 }
 
 QSize GanttChart::minimumSizeHint() const
@@ -391,12 +411,12 @@ QSize GanttChart::minimumSizeHint() const
     }
     // As high as the chart is at its narrowest, where its title takes the most lines: at any
     // width the whole title then fits.
-    return QSize(width, ChartLayout::neededSize(m_data, m_options, width).height());
+    return QSize(width, neededSize(width).height());
 }
 
 int GanttChart::heightForWidth(int width) const
 {
-    return ChartLayout::neededSize(m_data, m_options, std::max(width, 1)).height();
+    return neededSize(std::max(width, 1)).height();
 }
 
 void GanttChart::paintEvent(QPaintEvent *event)

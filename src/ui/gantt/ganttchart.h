@@ -6,6 +6,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <map>
 #include <optional>
 
 class QPainter;
@@ -75,9 +76,15 @@ protected:
 private:
     void changed();
     int preferredWidth() const;
+    const ChartLayout &cachedLayout(const QSize &size) const;
+    QSize neededSize(int width) const;
 
     ChartData m_data;
     ChartOptions m_options;
+    // A long chart takes a while to lay out, and the layouts ask for its sizes again and again:
+    // the last answers are kept until the chart or its options change.
+    mutable std::optional<ChartLayout> m_layout;
+    mutable std::map<int, QSize> m_neededSizes;
 };
 
 } // namespace gantt

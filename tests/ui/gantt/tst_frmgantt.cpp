@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QTemporaryDir>
 
@@ -503,6 +504,14 @@ private slots:
         QVERIFY(home.isValid());
         const QByteArray oldHome = qgetenv("HOME");
         const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
+        // Put back however the test ends, so that a failure here leaves the later tests alone.
+        const auto restore = qScopeGuard([&] {
+            qputenv("HOME", oldHome);
+            if (oldConfig.isNull())
+                qunsetenv("XDG_CONFIG_HOME");
+            else
+                qputenv("XDG_CONFIG_HOME", oldConfig);
+        });
         qputenv("HOME", home.path().toLocal8Bit());
         qunsetenv("XDG_CONFIG_HOME");
         frmGantt *window = openChart();
@@ -518,9 +527,6 @@ private slots:
         QVERIFY(QDir(home.path()).mkdir(QStringLiteral("Pictures")));
         QTest::mouseClick(window->findChild<QWidget *>("CMBSimpanGambar"), Qt::LeftButton);
         QCOMPARE(QFileInfo(suggested).absolutePath(), QDir(home.filePath(QStringLiteral("Pictures"))).absolutePath());
-        qputenv("HOME", oldHome);
-        if (!oldConfig.isEmpty())
-            qputenv("XDG_CONFIG_HOME", oldConfig);
     }
 
     void announcedAsAWindow()

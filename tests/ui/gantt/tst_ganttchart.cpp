@@ -436,6 +436,43 @@ private slots:
         QVERIFY(!chart.layout(QSize(800, 600)).markerLine());
     }
 
+    void sizesAndLayoutsFollowEveryChange()
+    {
+        // Asked at the same size before and after each change, the chart answers anew.
+        GanttChart chart;
+        const QSize size(600, 400);
+        chart.showChart(twelveLanes());
+        const int twelve = chart.heightForWidth(600);
+        QCOMPARE(chart.layout(size).laneCount(), 12);
+        QVERIFY(!chart.layout(size).markerLine());
+        chart.setMarkedTime(3.0);
+        QVERIFY(chart.layout(size).markerLine());
+        chart.setMarkedTime(std::nullopt);
+        QVERIFY(!chart.layout(size).markerLine());
+
+        const int wide = chart.sizeHint().width();
+        chart.setTimeScale(40);
+        QVERIFY(chart.sizeHint().width() > wide);
+        QCOMPARE(chart.layout(size).x(1) - chart.layout(size).x(0), 40.0);
+        chart.setTimeScale(0);
+        QCOMPARE(chart.sizeHint().width(), wide);
+
+        chart.setCompact(true);
+        QCOMPARE(chart.layout(size).laneCount(), 0);
+        QVERIFY(chart.heightForWidth(600) < twelve);
+        chart.setCompact(false);
+
+        ChartData fewer = twelveLanes();
+        fewer.lanes.resize(3);
+        for (auto &piece : fewer.processor)
+            piece.lane = std::min(piece.lane, 2);
+        chart.showChart(fewer);
+        QCOMPARE(chart.layout(size).laneCount(), 3);
+        QVERIFY(chart.heightForWidth(600) < twelve);
+        chart.showChart(twelveLanes());
+        QCOMPARE(chart.heightForWidth(600), twelve);
+    }
+
     void compactShowsTitleProcessorAndAxisOnly()
     {
         GanttChart chart;
