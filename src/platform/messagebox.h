@@ -8,8 +8,8 @@ class QWidget;
 
 namespace platform {
 
-// The icons a message of this program can carry.
-enum class MessageIcon { None, Information, Exclamation, Critical };
+// The icons a message of this program can carry (Question only on a question's box).
+enum class MessageIcon { None, Information, Exclamation, Critical, Question };
 
 struct MessageRequest {
     QString title;

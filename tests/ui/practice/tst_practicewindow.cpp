@@ -269,6 +269,7 @@ private:
     std::unique_ptr<PracticeWindow> m_window;
     std::unique_ptr<testsupport::MessageRecorder> m_messages;
     int m_questions = 0;
+    platform::MessageRequest m_lastQuestion;
     bool m_answerYes = false;
 };
 
@@ -277,8 +278,9 @@ void PracticeWindowTest::init()
     m_messages = std::make_unique<testsupport::MessageRecorder>();
     m_questions = 0;
     m_answerYes = false;
-    platform::setQuestionHook([this](const platform::MessageRequest &) {
+    platform::setQuestionHook([this](const platform::MessageRequest &question) {
         ++m_questions;
+        m_lastQuestion = question;
         return m_answerYes;
     });
     m_window = std::make_unique<PracticeWindow>(kBlue);
@@ -617,6 +619,8 @@ void PracticeWindowTest::newExerciseAsksBeforeDiscardingAnswers()
     m_answerYes = false;
     click("practiceNew");
     QCOMPARE(m_questions, 1);
+    QCOMPARE(m_lastQuestion.icon, platform::MessageIcon::Question);
+    QVERIFY(m_lastQuestion.text.contains(QStringLiteral("akan dibuang")));
     QCOMPARE(shown().code, second);
     QCOMPARE(answers()->text(1, AnswerTableModel::TurnaroundColumn), QStringLiteral("9"));
     // A code typed in asks the same.
