@@ -146,34 +146,6 @@ std::string lowered(std::string_view text)
     return result;
 }
 
-// A name as one line of a message: quotes, backslashes and control characters escaped.
-std::string quotedForMessage(std::string_view name)
-{
-    static constexpr char kHex[] = "0123456789abcdef";
-    std::string out = "\"";
-    for (char c : name) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out.push_back('\\');
-            out.push_back(c);
-        } else if (c == '\n') {
-            out += "\\n";
-        } else if (c == '\r') {
-            out += "\\r";
-        } else if (c == '\t') {
-            out += "\\t";
-        } else if (byte < 0x20 || byte == 0x7f) {
-            out += "\\x";
-            out.push_back(kHex[byte >> 4]);
-            out.push_back(kHex[byte & 0xf]);
-        } else {
-            out.push_back(c);
-        }
-    }
-    out.push_back('"');
-    return out;
-}
-
 Error badValue(std::size_t line, Field field, Problem problem)
 {
     Error error;
@@ -202,7 +174,7 @@ std::string errorText(const Error &error)
         return "more than " + std::to_string(kMaxProcesses) + " processes";
     case Error::Kind::BadValue:
         if (error.problem == Problem::DuplicateName)
-            return "duplicate name " + quotedForMessage(error.name);
+            return "duplicate name " + nameOnOneLine(error.name, true);
         if (error.problem == Problem::TotalTooLarge || error.problem == Problem::NoProcesses
             || error.problem == Problem::TooManyProcesses)
             return std::string(problemText(error.problem));

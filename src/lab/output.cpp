@@ -62,29 +62,6 @@ std::size_t shownWidth(std::string_view text)
     return width;
 }
 
-// A name as one piece of a table line: control characters written as escapes.
-std::string shownName(std::string_view name)
-{
-    std::string out;
-    for (char c : name) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '\n') {
-            out += "\\n";
-        } else if (c == '\r') {
-            out += "\\r";
-        } else if (c == '\t') {
-            out += "\\t";
-        } else if (byte < 0x20 || byte == 0x7f) {
-            out += "\\x";
-            out.push_back(kHex[byte >> 4]);
-            out.push_back(kHex[byte & 0xf]);
-        } else {
-            out.push_back(c);
-        }
-    }
-    return out;
-}
-
 std::string padded(std::string_view text, std::size_t width, bool right)
 {
     const std::size_t shown = shownWidth(text);
@@ -208,7 +185,8 @@ std::string processTable(const Workload &workload, const Schedule &schedule)
     for (std::size_t i = 0; i < workload.size(); ++i) {
         const Process &process = workload[i];
         const ProcessResult &result = schedule.processes[i];
-        std::vector<std::string> row = {shownName(process.name), number(process.arrival), number(process.burst)};
+        std::vector<std::string> row = {nameOnOneLine(process.name, false), number(process.arrival),
+                                        number(process.burst)};
         if (priority)
             row.push_back(number(process.priority));
         for (Time value : {result.completion, result.turnaround, result.waiting, result.response})
@@ -414,7 +392,7 @@ std::string ganttLine(const Workload &workload, const Schedule &schedule)
 {
     std::string out = "|";
     for (const Segment &segment : schedule.segments) {
-        const std::string name = segment.process < workload.size() ? shownName(workload[segment.process].name) : "?";
+        const std::string name = segment.process < workload.size() ? nameOnOneLine(workload[segment.process].name, false) : "?";
         out += ' ';
         out += segmentText(segment.kind, name, segment.start, segment.end);
         out += " |";

@@ -27,6 +27,36 @@ std::string trimmed(std::string_view text)
     return std::string(text);
 }
 
+std::string nameOnOneLine(std::string_view name, bool quoted)
+{
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string out;
+    if (quoted)
+        out.push_back('"');
+    for (char c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (quoted && (c == '"' || c == '\\')) {
+            out.push_back('\\');
+            out.push_back(c);
+        } else if (c == '\n') {
+            out += "\\n";
+        } else if (c == '\r') {
+            out += "\\r";
+        } else if (c == '\t') {
+            out += "\\t";
+        } else if (byte < 0x20 || byte == 0x7f) {
+            out += "\\x";
+            out.push_back(kHex[byte >> 4]);
+            out.push_back(kHex[byte & 0xf]);
+        } else {
+            out.push_back(c);
+        }
+    }
+    if (quoted)
+        out.push_back('"');
+    return out;
+}
+
 ParsedTime parseTime(std::string_view text, Field field)
 {
     const std::string value = trimmed(text);

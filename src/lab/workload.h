@@ -71,6 +71,11 @@ ParsedTime parseTime(std::string_view text, Field field);
 // Names are taken with the blanks around them removed; an empty name is Problem::Empty.
 std::string trimmed(std::string_view text);
 
+// A name as it can stand on one line of text: line breaks, tabs and other control characters
+// written as escapes (\n, \t, \x1b). Quoted, it is also put in double quotes, with quotes and
+// backslashes inside escaped.
+std::string nameOnOneLine(std::string_view name, bool quoted);
+
 // The first problem of the workload in row order, then column order; none when it can be
 // scheduled. Duplicate names are reported on the later row.
 std::optional<InputError> validate(const Workload &workload);

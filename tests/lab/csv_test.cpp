@@ -208,6 +208,17 @@ TEST(CsvRefusal, DuplicateNameIsShownOnOneLine)
     EXPECT_EQ(lab::csv::errorText(error), "duplicate name \"a\\nb\"");
 }
 
+TEST(NameOnOneLine, EscapesWhatWouldBreakTheLine)
+{
+    const std::string name = "a\"b\\c\nd\re\tf\x1bg\x7fh \xc3\xa9";
+    // In a table: only what would break the line or the columns.
+    EXPECT_EQ(lab::nameOnOneLine(name, false), "a\"b\\c\\nd\\re\\tf\\x1bg\\x7fh \xc3\xa9");
+    // In a message, quoted: the quotes and backslashes inside too.
+    EXPECT_EQ(lab::nameOnOneLine(name, true), "\"a\\\"b\\\\c\\nd\\re\\tf\\x1bg\\x7fh \xc3\xa9\"");
+    EXPECT_EQ(lab::nameOnOneLine("", true), "\"\"");
+    EXPECT_EQ(lab::nameOnOneLine("P1", false), "P1");
+}
+
 TEST(CsvRefusal, TooManyProcesses)
 {
     std::string text = "name,arrival,burst\n";
