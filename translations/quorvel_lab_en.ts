@@ -241,18 +241,6 @@
         <translation>Level</translation>
     </message>
     <message>
-        <source>Dasar</source>
-        <translation>Basic</translation>
-    </message>
-    <message>
-        <source>Menengah</source>
-        <translation>Intermediate</translation>
-    </message>
-    <message>
-        <source>Lanjut</source>
-        <translation>Advanced</translation>
-    </message>
-    <message>
         <source>Soal &amp;Baru</source>
         <translation>&amp;New Exercise</translation>
     </message>
@@ -1390,18 +1378,6 @@
     <message>
         <source>Tingkat</source>
         <translation>Level</translation>
-    </message>
-    <message>
-        <source>Dasar</source>
-        <translation>Basic</translation>
-    </message>
-    <message>
-        <source>Menengah</source>
-        <translation>Intermediate</translation>
-    </message>
-    <message>
-        <source>Lanjut</source>
-        <translation>Advanced</translation>
     </message>
     <message>
         <source>Tujuan</source>

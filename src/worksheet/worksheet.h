@@ -49,6 +49,10 @@ std::vector<practice::Exercise> variants(const ClassRequest &request);
 QString worksheetsFileName(const QString &classCode);
 QString answerKeyFileName(const QString &classCode);
 
+// A level's name in the language on show, as the pages, the level boxes and Latihan's heading
+// give it.
+QString levelName(practice::Level level);
+
 // What a page carries above its problem besides the code: "Kelas TI2A, varian 3 dari 30".
 // Empty: nothing.
 QString variantCaption(const QString &classCode, int variant, int variants);

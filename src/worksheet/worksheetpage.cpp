@@ -318,19 +318,6 @@ QString policyLine(const lab::Settings &settings)
     return name;
 }
 
-QString levelName(practice::Level level)
-{
-    switch (level) {
-    case practice::Level::Basic:
-        return WorksheetTexts::tr("Dasar");
-    case practice::Level::Intermediate:
-        return WorksheetTexts::tr("Menengah");
-    case practice::Level::Advanced:
-        return WorksheetTexts::tr("Lanjut");
-    }
-    return {};
-}
-
 QStringList ruleSentences(const lab::Settings &settings)
 {
     QStringList lines;
@@ -512,6 +499,19 @@ void paintPage(QPainter &painter, const QRectF &area, Compose compose)
 }
 
 } // namespace
+
+QString levelName(practice::Level level)
+{
+    switch (level) {
+    case practice::Level::Basic:
+        return WorksheetTexts::tr("Dasar");
+    case practice::Level::Intermediate:
+        return WorksheetTexts::tr("Menengah");
+    case practice::Level::Advanced:
+        return WorksheetTexts::tr("Lanjut");
+    }
+    return {};
+}
 
 void paintWorksheetPage(QPainter &painter, const QRectF &page, const practice::Exercise &exercise,
                         const QString &caption)

@@ -10,6 +10,7 @@
 #include "ui/practice/mistaketexts.h"
 #include "ui/practice/schedulegrid.h"
 #include "ui/practice/worksheetdialog.h"
+#include "worksheet/worksheet.h"
 #include "ui/lab/windowparts.h"
 
 #include <QComboBox>
@@ -43,17 +44,6 @@ constexpr int kRandomPolicy = -1;
 QString fromView(std::string_view text)
 {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
-// A level's name, as the level box and the exercise's heading show it.
-QString levelName(practice::Level level)
-{
-    switch (level) {
-    case practice::Level::Basic: return PracticeWindow::tr("Dasar");
-    case practice::Level::Intermediate: return PracticeWindow::tr("Menengah");
-    case practice::Level::Advanced: return PracticeWindow::tr("Lanjut");
-    }
-    return {};
 }
 
 QStandardItem *readOnlyItem(const QString &text)
@@ -148,7 +138,7 @@ void PracticeWindow::createExerciseControls()
         m_level->addItem(QString(), int(level));
     m_texts.add([this] {
         for (int i = 0; i < m_level->count(); ++i)
-            m_level->setItemText(i, levelName(practice::Level(m_level->itemData(i).toInt())));
+            m_level->setItemText(i, worksheet::levelName(practice::Level(m_level->itemData(i).toInt())));
     });
 
     m_new = createButton(QT_TR_NOOP("Soal &Baru"), QStringLiteral("practiceNew"),
@@ -546,7 +536,7 @@ void PracticeWindow::showProblem()
     const practice::Exercise &exercise = *m_exercise;
     //: The exercise's heading: %1 its code, %2 its level, %3 the policy and its settings.
     m_heading->setText(tr("Soal %1 (tingkat %2): %3")
-                           .arg(QString::fromStdString(exercise.code), levelName(exercise.key.level),
+                           .arg(QString::fromStdString(exercise.code), worksheet::levelName(exercise.key.level),
                                 settingsText()));
     m_heading->setAccessibleName(m_heading->text());
 

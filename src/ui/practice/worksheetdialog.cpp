@@ -111,9 +111,8 @@ void WorksheetDialog::createControls()
     m_level->addItem(QString(), static_cast<int>(practice::Level::Intermediate));
     m_level->addItem(QString(), static_cast<int>(practice::Level::Advanced));
     m_texts.add([this] {
-        m_level->setItemText(0, tr("Dasar"));
-        m_level->setItemText(1, tr("Menengah"));
-        m_level->setItemText(2, tr("Lanjut"));
+        for (int i = 0; i < m_level->count(); ++i)
+            m_level->setItemText(i, worksheet::levelName(practice::Level(m_level->itemData(i).toInt())));
     });
 
     m_destination = new QComboBox(this);
