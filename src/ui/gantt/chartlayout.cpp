@@ -45,7 +45,6 @@ bool standsOver(const std::vector<std::pair<double, double>> &spans, double x, d
                                         [](double value, const auto &span) { return value < span.first; });
     return after != spans.begin() && x <= std::prev(after)->second + margin;
 }
-constexpr int kLaneSwatch = 8;
 
 QString timeText(double time)
 {

@@ -110,9 +110,7 @@ QString pictureFolder()
 // What the window leaves with its owner for the next one: kept while the owner lives.
 class WindowMemory : public QObject {
 public:
-    static constexpr const char *kName = "frmGanttMemory";
-
-    explicit WindowMemory(QObject *owner) : QObject(owner) { setObjectName(QString::fromLatin1(kName)); }
+    explicit WindowMemory(QObject *owner) : QObject(owner) {}
 
     static WindowMemory *of(QObject *owner, bool create)
     {

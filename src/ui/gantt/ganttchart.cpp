@@ -180,8 +180,9 @@ private:
                                QPointF(m_layout.plotRight(), row.center().y()));
             QRectF label = m_layout.laneLabelRect(lane);
             if (m_layout.laneSwatches()) {
-                m_painter.fillRect(QRectF(label.left(), label.center().y() - 4, 8, 8), laneColor(lane));
-                label.setLeft(label.left() + 8 + kLegendTextGap);
+                m_painter.fillRect(QRectF(label.left(), label.center().y() - kLaneSwatch / 2.0, kLaneSwatch, kLaneSwatch),
+                                   laneColor(lane));
+                label.setLeft(label.left() + kLaneSwatch + kLegendTextGap);
             }
             m_painter.setPen(toQColor(kInk));
             m_painter.drawText(label, Qt::AlignLeft | Qt::AlignVCenter, data.name);

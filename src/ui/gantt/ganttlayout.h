@@ -80,6 +80,7 @@ inline constexpr int kTickLabelRows = 2;    // close ticks take turns between th
 inline constexpr int kTickLabelGap = 3;
 inline constexpr int kLegendLineHeight = 16;
 inline constexpr int kLegendSwatch = 10;
+inline constexpr int kLaneSwatch = 8;       // beside a lane's name when there are too many for a legend
 inline constexpr int kLegendSpacing = 12;
 inline constexpr int kLegendTextGap = 4;
 inline constexpr int kMinimumPlotWidth = 360;
