@@ -69,12 +69,17 @@ std::string padded(std::string_view text, std::size_t width, bool right)
     return right ? fill + std::string(text) : std::string(text) + fill;
 }
 
+// Every writer refuses a schedule computed for another workload.
+void checkOfWorkload(const Workload &workload, const Schedule &schedule)
+{
+    if (schedule.count() != workload.size())
+        throw std::invalid_argument("a schedule of another workload");
+}
+
 void checkSeveral(const Workload &workload, const std::vector<Schedule> &schedules)
 {
-    for (const Schedule &schedule : schedules) {
-        if (schedule.count() != workload.size())
-            throw std::invalid_argument("a schedule of another workload");
-    }
+    for (const Schedule &schedule : schedules)
+        checkOfWorkload(workload, schedule);
 }
 
 // ---- JSON -----------------------------------------------------------------------------------
@@ -87,8 +92,7 @@ std::string number(Time value)
 std::string jsonObject(const Workload &workload, const Schedule &schedule, const std::string &indent,
                        const JsonMembers &leading = {})
 {
-    if (schedule.count() != workload.size())
-        throw std::invalid_argument("a schedule of another workload");
+    checkOfWorkload(workload, schedule);
     const Settings &settings = schedule.settings;
     const std::string in = indent + "  ";
     const std::string in2 = in + "  ";
@@ -233,8 +237,7 @@ std::string processTable(const Workload &workload, const Schedule &schedule)
 
 std::string scheduleTable(const Workload &workload, const Schedule &schedule)
 {
-    if (schedule.count() != workload.size())
-        throw std::invalid_argument("a schedule of another workload");
+    checkOfWorkload(workload, schedule);
     const std::size_t n = schedule.count();
     const auto span = static_cast<std::size_t>(std::max<Time>(schedule.span(), 0));
     std::string out = settingsLine(schedule.settings) + "\n\n";
@@ -294,8 +297,7 @@ std::string comparisonTable(const std::vector<Schedule> &schedules)
 
 void csvRows(std::string &out, const Workload &workload, const Schedule &schedule, bool withPolicy)
 {
-    if (schedule.count() != workload.size())
-        throw std::invalid_argument("a schedule of another workload");
+    checkOfWorkload(workload, schedule);
     for (std::size_t i = 0; i < workload.size(); ++i) {
         const Process &process = workload[i];
         const ProcessResult &result = schedule.processes[i];
