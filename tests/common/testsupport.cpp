@@ -1,7 +1,11 @@
 #include "common/testsupport.h"
 
+#include "ui/button/xpbuttonx.h"
+
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QDialog>
+#include <QLineEdit>
 #include <QTimer>
 
 #include <memory>
@@ -33,6 +37,28 @@ QStringList MessageRecorder::texts() const
     for (const auto &message : m_messages)
         result.append(message.text);
     return result;
+}
+
+void click(const QWidget *window, const char *name)
+{
+    auto *button = control<XPButtonX>(window, name);
+    QVERIFY2(button->isVisible(), name);
+    QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+}
+
+void typeIntoCell(QAbstractItemView *view, const QModelIndex &cell, const QString &text)
+{
+    view->setFocus();
+    view->setCurrentIndex(cell);
+    QTest::keyClick(view, Qt::Key_F2);
+    auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    QVERIFY2(editor, "no editor opened on F2");
+    editor->selectAll();
+    if (text.isEmpty())
+        QTest::keyClick(editor, Qt::Key_Delete);
+    else
+        QTest::keyClicks(editor, text);
+    QTest::keyClick(editor, Qt::Key_Return);
 }
 
 void installModalWatchdog()

@@ -28,20 +28,8 @@ private:
     std::unique_ptr<SchedulingLab> m_lab;
 
     template <typename T = QWidget>
-    T *control(const char *name) const
-    {
-        T *found = m_lab->findChild<T *>(QString::fromLatin1(name));
-        if (!found)
-            qFatal("laboratory control %s not found", name);
-        return found;
-    }
-
-    void click(const char *name)
-    {
-        auto *button = control<XPButtonX>(name);
-        QVERIFY2(button->isVisible(), name);
-        QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
-    }
+    T *control(const char *name) const { return testsupport::control<T>(m_lab.get(), name); }
+    void click(const char *name) { testsupport::click(m_lab.get(), name); }
 
     QAbstractItemModel *processes() const { return control<QTableView>("labProcesses")->model(); }
 

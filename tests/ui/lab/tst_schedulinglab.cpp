@@ -44,13 +44,7 @@ private:
     SchedulingLab *m_lab = nullptr;
 
     template <typename T = QWidget>
-    T *control(const char *name) const
-    {
-        T *found = m_lab->findChild<T *>(QString::fromLatin1(name));
-        if (!found)
-            qFatal("laboratory control %s not found", name);
-        return found;
-    }
+    T *control(const char *name) const { return testsupport::control<T>(m_lab, name); }
     QTableView *table() const { return control<QTableView>("labProcesses"); }
     QAbstractItemModel *processes() const { return table()->model(); }
     QAbstractItemModel *results() const { return control<QTableView>("labResults")->model(); }
@@ -59,28 +53,16 @@ private:
     static SchedulingLab *openLab(QAction *item)
     {
         item->trigger();
-        SchedulingLab *found = nullptr;
-        int count = 0;
-        for (QWidget *widget : QApplication::topLevelWidgets()) {
-            if (auto *window = qobject_cast<SchedulingLab *>(widget)) {
-                found = window;
-                ++count;
-            }
-        }
-        if (count != 1)
-            qFatal("expected one laboratory window, found %d", count);
-        if (!QTest::qWaitForWindowActive(found))
+        const QList<SchedulingLab *> found = testsupport::topLevels<SchedulingLab>();
+        if (found.size() != 1)
+            qFatal("expected one laboratory window, found %d", int(found.size()));
+        if (!QTest::qWaitForWindowActive(found.front()))
             qFatal("the laboratory window does not become active");
-        return found;
+        return found.front();
     }
 
     // Clicks a drawn button where the user would.
-    void click(const char *name)
-    {
-        auto *button = control<XPButtonX>(name);
-        QVERIFY2(button->isVisible(), name);
-        QTest::mouseClick(button, Qt::LeftButton);
-    }
+    void click(const char *name) { testsupport::click(m_lab, name); }
 
     QString cell(int row, int column) const { return processes()->index(row, column).data().toString(); }
     QStringList rowTexts(int row) const
@@ -100,17 +82,7 @@ private:
     void typeInto(int row, int column, const QString &text)
     {
         QTableView *view = table();
-        view->setFocus();
-        view->setCurrentIndex(processes()->index(row, column));
-        QTest::keyClick(view, Qt::Key_F2);
-        auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
-        QVERIFY2(editor, "no editor opened on F2");
-        editor->selectAll();
-        if (text.isEmpty())
-            QTest::keyClick(editor, Qt::Key_Delete);
-        else
-            QTest::keyClicks(editor, text);
-        QTest::keyClick(editor, Qt::Key_Return);
+        testsupport::typeIntoCell(view, processes()->index(row, column), text);
         // The view takes the text from its editor once the key has been handled.
         QTRY_COMPARE(cell(row, column), text);
         QTRY_VERIFY(QApplication::focusWidget() == view);

@@ -53,20 +53,8 @@ private:
     std::unique_ptr<PracticeWindow> m_window;
 
     template <typename T = QWidget>
-    T *control(const char *name) const
-    {
-        T *found = m_window->findChild<T *>(QString::fromLatin1(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
-    }
-
-    void click(const char *name)
-    {
-        auto *button = control<XPButtonX>(name);
-        QVERIFY2(button->isVisible(), name);
-        QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
-    }
+    T *control(const char *name) const { return testsupport::control<T>(m_window.get(), name); }
+    void click(const char *name) { testsupport::click(m_window.get(), name); }
 
     AnswerTableModel *answers() const
     {
@@ -77,14 +65,7 @@ private:
     void typeCell(int row, int column, const QString &text)
     {
         QTableView *view = control<QTableView>("practiceAnswers");
-        view->setFocus();
-        view->setCurrentIndex(view->model()->index(row, column));
-        QTest::keyClick(view, Qt::Key_F2);
-        auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
-        QVERIFY2(editor, "no editor opened on F2");
-        editor->selectAll();
-        QTest::keyClicks(editor, text);
-        QTest::keyClick(editor, Qt::Key_Return);
+        testsupport::typeIntoCell(view, view->model()->index(row, column), text);
         QTRY_COMPARE(answers()->text(row, column), text);
     }
 

@@ -65,6 +65,14 @@ QString code(const practice::ExerciseKey &key)
     return QString::fromStdString(practice::exerciseCode(key));
 }
 
+// Opens Latihan with the main window's Ctrl+T; the practice window it brings up, or none.
+PracticeWindow *openFromMenu(Form1 &form)
+{
+    QTest::keyClick(&form, Qt::Key_T, Qt::ControlModifier);
+    const QList<PracticeWindow *> windows = testsupport::topLevels<PracticeWindow>();
+    return windows.isEmpty() ? nullptr : windows.last();
+}
+
 // What the student's own schedule gives for a process: its completion, turnaround and waiting.
 struct OwnNumbers {
     lab::Time completion = 0;
@@ -164,20 +172,9 @@ private slots:
     void openInLaboratoryShowsTheSameWorkload();
 
 private:
-    template <typename T>
-    T *control(const char *name) const
-    {
-        auto *found = m_window->findChild<T *>(QLatin1String(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
-    }
-    void click(const char *name)
-    {
-        auto *button = control<XPButtonX>(name);
-        QVERIFY2(button->isVisible(), name);
-        QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
-    }
+    template <typename T = QWidget>
+    T *control(const char *name) const { return testsupport::control<T>(m_window.get(), name); }
+    void click(const char *name) { testsupport::click(m_window.get(), name); }
     void openCode(const QString &text)
     {
         QLineEdit *box = control<QLineEdit>("practiceCode");
@@ -218,17 +215,7 @@ private:
     void typeCell(int row, int column, const QString &text)
     {
         QTableView *view = control<QTableView>("practiceAnswers");
-        view->setFocus();
-        view->setCurrentIndex(view->model()->index(row, column));
-        QTest::keyClick(view, Qt::Key_F2);
-        auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
-        QVERIFY2(editor, "no editor opened on F2");
-        editor->selectAll();
-        if (text.isEmpty())
-            QTest::keyClick(editor, Qt::Key_Delete);
-        else
-            QTest::keyClicks(editor, text);
-        QTest::keyClick(editor, Qt::Key_Return);
+        testsupport::typeIntoCell(view, view->model()->index(row, column), text);
         // The delegate commits the edit once the event loop runs again.
         QTRY_COMPARE(answers()->text(row, column), text);
     }
@@ -313,15 +300,9 @@ void PracticeWindowTest::menuOpensTheWindowWithItsControls()
     QCOMPARE(latihan->text(), QStringLiteral("La&tihan"));
     QCOMPARE(latihan->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_T));
     // Start-up does not make the window.
-    for (QWidget *widget : QApplication::topLevelWidgets())
-        QVERIFY(!qobject_cast<PracticeWindow *>(widget));
+    QVERIFY(testsupport::topLevels<PracticeWindow>().isEmpty());
 
-    QTest::keyClick(&form, Qt::Key_T, Qt::ControlModifier);
-    PracticeWindow *window = nullptr;
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (auto *found = qobject_cast<PracticeWindow *>(widget))
-            window = found;
-    }
+    PracticeWindow *window = openFromMenu(form);
     QVERIFY(window);
     QVERIFY(QTest::qWaitForWindowActive(window));
     QCOMPARE(window->palette().color(QPalette::Window), form.backColor());
@@ -363,10 +344,7 @@ void PracticeWindowTest::menuOpensTheWindowWithItsControls()
 
     // Asked again, the same window comes forward.
     QTest::keyClick(&form, Qt::Key_T, Qt::ControlModifier);
-    int windows = 0;
-    for (QWidget *widget : QApplication::topLevelWidgets())
-        windows += qobject_cast<PracticeWindow *>(widget) ? 1 : 0;
-    QCOMPARE(windows, 1);
+    QCOMPARE(testsupport::topLevels<PracticeWindow>().size(), 1);
 }
 
 void PracticeWindowTest::seededChoicesRepeatTheFirstExercise()
@@ -808,12 +786,7 @@ void PracticeWindowTest::openInLaboratoryShowsTheSameWorkload()
     Form1 form;
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
-    QTest::keyClick(&form, Qt::Key_T, Qt::ControlModifier);
-    PracticeWindow *window = nullptr;
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (auto *found = qobject_cast<PracticeWindow *>(widget))
-            window = found;
-    }
+    PracticeWindow *window = openFromMenu(form);
     QVERIFY(window);
     QVERIFY(QTest::qWaitForWindowActive(window));
     const practice::ExerciseKey key = sampleKeys()[12];
@@ -821,12 +794,9 @@ void PracticeWindowTest::openInLaboratoryShowsTheSameWorkload()
     auto *open = window->findChild<XPButtonX *>(QStringLiteral("practiceOpenLab"));
     QTest::mouseClick(open, Qt::LeftButton, {}, open->rect().center());
 
-    SchedulingLab *labWindow = nullptr;
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (auto *found = qobject_cast<SchedulingLab *>(widget))
-            labWindow = found;
-    }
-    QVERIFY(labWindow);
+    const QList<SchedulingLab *> labs = testsupport::topLevels<SchedulingLab>();
+    QVERIFY(!labs.isEmpty());
+    SchedulingLab *labWindow = labs.last();
     QVERIFY(labWindow->isVisible());
     const practice::Exercise &exercise = *window->exercise();
     auto *model = labWindow->findChild<labui::ProcessTableModel *>();
@@ -839,10 +809,7 @@ void PracticeWindowTest::openInLaboratoryShowsTheSameWorkload()
     QVERIFY(labWindow->schedule()->segments == exercise.solution.segments);
     // The menu's laboratory is that same window.
     QTest::keyClick(&form, Qt::Key_L, Qt::ControlModifier);
-    int labs = 0;
-    for (QWidget *widget : QApplication::topLevelWidgets())
-        labs += qobject_cast<SchedulingLab *>(widget) ? 1 : 0;
-    QCOMPARE(labs, 1);
+    QCOMPARE(testsupport::topLevels<SchedulingLab>().size(), 1);
 }
 
 QUORVEL_TEST_MAIN(PracticeWindowTest)

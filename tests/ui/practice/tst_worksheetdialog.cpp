@@ -28,21 +28,9 @@ private:
     QStringList m_folderQuestions;   // the folder suggested at each question
     QString m_folderAnswer;
 
-    template <typename T>
-    T *control(const char *name) const
-    {
-        T *found = m_dialog->findChild<T *>(QString::fromLatin1(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
-    }
-
-    void click(const char *name)
-    {
-        auto *button = control<XPButtonX>(name);
-        QVERIFY2(button->isVisible(), name);
-        QTest::mouseClick(button, Qt::LeftButton);
-    }
+    template <typename T = QWidget>
+    T *control(const char *name) const { return testsupport::control<T>(m_dialog.get(), name); }
+    void click(const char *name) { testsupport::click(m_dialog.get(), name); }
 
     // Types into a box as the user does: focus, select all, the text.
     void typeInto(QWidget *box, const QString &text)
