@@ -97,8 +97,9 @@ inline QStringList collect(QWidget *root)
     return texts;
 }
 
-// The Indonesian words the windows use; none may be left when English is chosen.
-inline const QStringList &indonesianWords()
+// The Indonesian words of the windows' titles, commands and headings; no English text may keep
+// one.
+inline const QStringList &indonesianNames()
 {
     static const QStringList words{
         QStringLiteral("satuan waktu"), QStringLiteral("Proses"),  QStringLiteral("Simpan"),
@@ -107,9 +108,16 @@ inline const QStringList &indonesianWords()
         QStringLiteral("Tambah"),       QStringLiteral("Hapus"),   QStringLiteral("Acak"),
         QStringLiteral("Soal"),         QStringLiteral("Periksa"), QStringLiteral("Tunjukkan"),
         QStringLiteral("Jawaban"),      QStringLiteral("Langkah"), QStringLiteral("Prioritas"),
-        QStringLiteral("Selesai"),      QStringLiteral("Lembar"),  QStringLiteral("siap"),
-        QStringLiteral("sama"),         QStringLiteral("terbaik"), QStringLiteral("benar"),
-        QStringLiteral("salah")};
+        QStringLiteral("Selesai"),      QStringLiteral("Lembar")};
+    return words;
+}
+
+// Those and the short words of the results and marks; none may be left when English is chosen.
+inline const QStringList &indonesianWords()
+{
+    static const QStringList words = indonesianNames()
+        + QStringList{QStringLiteral("siap"), QStringLiteral("sama"), QStringLiteral("terbaik"),
+                      QStringLiteral("benar"), QStringLiteral("salah")};
     return words;
 }
 

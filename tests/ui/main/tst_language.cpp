@@ -6,6 +6,7 @@
 #include "ui/button/xpbuttonx.h"
 #include "ui/gantt/frmgantt.h"
 #include "ui/lab/schedulinglab.h"
+#include "ui/lab/windowtexts.h"
 #include "ui/language.h"
 #include "ui/main/commandline.h"
 #include "ui/main/form1.h"
@@ -42,16 +43,9 @@ namespace {
 
 using language::Language;
 
-// Words the Indonesian windows use that no English text may keep.
-const QStringList kIndonesianWords{
-    QStringLiteral("satuan waktu"), QStringLiteral("Proses"),    QStringLiteral("Simpan"),
-    QStringLiteral("Tidak"),        QStringLiteral("tersimpan"), QStringLiteral("Bandingkan"),
-    QStringLiteral("Laboratorium"), QStringLiteral("Latihan"),   QStringLiteral("Hitung"),
-    QStringLiteral("Tambah"),       QStringLiteral("Hapus"),     QStringLiteral("Acak"),
-    QStringLiteral("Soal"),         QStringLiteral("Periksa"),   QStringLiteral("Tunjukkan"),
-    QStringLiteral("Jawaban"),      QStringLiteral("Langkah"),   QStringLiteral("Prioritas"),
-    QStringLiteral("Selesai"),      QStringLiteral("Lembar"),    QStringLiteral("Bahasa"),
-};
+// Words the Indonesian windows use that no English text may keep: the windows' own, and the
+// language menu's.
+const QStringList kIndonesianWords = windowtexts::indonesianNames() + QStringList{QStringLiteral("Bahasa")};
 
 // The language submenu keeps its title and the languages their own names in either language.
 const QStringList kFixedTexts{QStringLiteral("Bahasa / Language"), QStringLiteral("Indonesia")};
