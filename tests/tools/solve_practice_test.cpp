@@ -7,42 +7,22 @@
 #include "practice/exercise.h"
 
 #include "common/jsonreader.h"
+#include "tools/solverrun.h"
 
 #include <gtest/gtest.h>
-
-#include <fcntl.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
-
-#ifndef QUORVEL_SOLVE_PATH
-#error "QUORVEL_SOLVE_PATH must name the built quorvel-solve"
-#endif
 
 namespace {
 
 namespace fs = std::filesystem;
 namespace json = testsupport::json;
-
-struct Result {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string slurp(const fs::path &path)
-{
-    std::ifstream stream(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>());
-}
+using solverrun::Result;
 
 std::vector<std::string> lines(const std::string &text)
 {
@@ -104,49 +84,10 @@ bool hasLine(const std::string &page, const std::vector<std::string> &expected)
     return false;
 }
 
-class SolvePractice : public ::testing::Test {
+// The solver runs with an empty standard input: the practice modes read none.
+class SolvePractice : public solverrun::SolverTest {
 protected:
-    void SetUp() override
-    {
-        m_dir = fs::temp_directory_path()
-            / ("quorvel-solve-practice-" + std::to_string(::getpid()) + "-"
-               + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir);
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
-
-    Result run(const std::vector<std::string> &args)
-    {
-        const fs::path out = m_dir / "stdout", err = m_dir / "stderr";
-        std::vector<std::string> argv{QUORVEL_SOLVE_PATH};
-        argv.insert(argv.end(), args.begin(), args.end());
-        std::vector<char *> pointers;
-        for (std::string &arg : argv)
-            pointers.push_back(arg.data());
-        pointers.push_back(nullptr);
-
-        const pid_t child = ::fork();
-        if (child == 0) {
-            const int inFd = ::open("/dev/null", O_RDONLY);
-            const int outFd = ::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-            const int errFd = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-            if (inFd < 0 || outFd < 0 || errFd < 0)
-                ::_exit(127);
-            ::dup2(inFd, 0);
-            ::dup2(outFd, 1);
-            ::dup2(errFd, 2);
-            ::execv(pointers[0], pointers.data());
-            ::_exit(127);
-        }
-        int status = 0;
-        ::waitpid(child, &status, 0);
-        Result result;
-        result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        result.out = slurp(out);
-        result.err = slurp(err);
-        return result;
-    }
+    SolvePractice() : SolverTest("quorvel-solve-practice-") {}
 
     // A usage fault: status 2, one line on standard error, nothing on standard output.
     void expectRefused(const std::vector<std::string> &args, const std::string &mention)
@@ -376,8 +317,7 @@ TEST_F(SolvePractice, WorksheetUsageFaultsWriteNothing)
 
 TEST_F(SolvePractice, AFolderThatCannotBeMadeIsAnOutputFault)
 {
-    const fs::path blocker = m_dir / "file";
-    std::ofstream(blocker) << "not a folder";
+    const fs::path blocker = file("file", "not a folder");
     const Result result = run({"--worksheets", "TI2A", "--variants", "2", "--output", (blocker / "sub").string()});
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.out, "");
