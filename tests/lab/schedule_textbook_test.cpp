@@ -2,6 +2,7 @@
 // engine and checked against the numbers written out by hand: per process, totals, averages
 // and the time line. Every expected number below was worked out on paper from the rules.
 #include "lab/schedule.h"
+#include "labtest.h"
 #include "reference_scheduler.h"
 
 #include <gtest/gtest.h>
@@ -13,30 +14,8 @@ namespace {
 
 using lab::Policy;
 using lab::Time;
-
-struct Row {
-    const char *name;
-    Time arrival;
-    Time burst;
-    Time priority = 0;
-};
-
-lab::Workload workloadOf(const std::vector<Row> &rows)
-{
-    lab::Workload workload;
-    for (const Row &row : rows)
-        workload.push_back({row.name, row.arrival, row.burst, row.priority});
-    return workload;
-}
-
-lab::Settings settingsOf(Policy policy, Time quantum = 2, Time switchCost = 0)
-{
-    lab::Settings settings;
-    settings.policy = policy;
-    settings.quantum = quantum;
-    settings.switchCost = switchCost;
-    return settings;
-}
+using labtest::settingsOf;
+using labtest::workloadOf;
 
 struct Expected {
     std::vector<Time> completion;

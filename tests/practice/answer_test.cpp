@@ -3,6 +3,8 @@
 #include "practice/answer.h"
 #include "practice/exercise.h"
 
+#include "lab/labtest.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -21,15 +23,7 @@ using practice::AnswerSegment;
 using practice::FirstMistake;
 using practice::Mark;
 using practice::SegmentParseError;
-
-lab::Settings settingsOf(Policy policy, Time quantum = 2, Time switchCost = 0)
-{
-    lab::Settings settings;
-    settings.policy = policy;
-    settings.quantum = quantum;
-    settings.switchCost = switchCost;
-    return settings;
-}
+using labtest::settingsOf;
 
 std::vector<AnswerSegment> segmentsOf(const std::string &text, const lab::Workload &workload)
 {

@@ -3,6 +3,7 @@
 #include "practice/exercise.h"
 
 #include "common/paramnames.h"
+#include "lab/labtest.h"
 
 #include <gtest/gtest.h>
 
@@ -17,17 +18,13 @@ using lab::Policy;
 using lab::Time;
 using practice::ExerciseKey;
 using practice::Level;
+using labtest::Row;
+using labtest::settingsOf;
+using labtest::workloadOf;
 
 constexpr std::uint32_t kLargestSeed = (1u << 25) - 1;
 
 // --- golden codes --------------------------------------------------------------------------------
-
-struct Row {
-    const char *name;
-    Time arrival;
-    Time burst;
-    Time priority;
-};
 
 struct Golden {
     const char *code;
@@ -42,14 +39,6 @@ struct Golden {
 std::string goldenName(const testing::TestParamInfo<Golden> &info)
 {
     return testsupport::paramName(info.param.code);
-}
-
-lab::Workload workloadOf(const std::vector<Row> &rows)
-{
-    lab::Workload workload;
-    for (const Row &row : rows)
-        workload.push_back({row.name, row.arrival, row.burst, row.priority});
-    return workload;
 }
 
 void expectSameSchedule(const lab::Schedule &a, const lab::Schedule &b)
@@ -277,15 +266,6 @@ TEST(MakeExercise, RefusesKeysNoCodeHas)
 }
 
 // --- the level's facts, on hand-made schedules ------------------------------------------------------
-
-lab::Settings settingsOf(Policy policy, Time quantum = 2, Time switchCost = 0)
-{
-    lab::Settings settings;
-    settings.policy = policy;
-    settings.quantum = quantum;
-    settings.switchCost = switchCost;
-    return settings;
-}
 
 practice::LevelFacts factsOf(const lab::Workload &workload, const lab::Settings &settings)
 {
