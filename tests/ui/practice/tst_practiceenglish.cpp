@@ -8,6 +8,7 @@
 #include "ui/lab/windowtexts.h"
 #include "ui/language.h"
 #include "ui/practice/answertablemodel.h"
+#include "ui/practice/answertyping.h"
 #include "ui/practice/practicewindow.h"
 #include "ui/practice/worksheetdialog.h"
 
@@ -56,27 +57,12 @@ private:
     T *control(const char *name) const { return testsupport::control<T>(m_window.get(), name); }
     void click(const char *name) { testsupport::click(m_window.get(), name); }
 
-    AnswerTableModel *answers() const
-    {
-        return qobject_cast<AnswerTableModel *>(control<QTableView>("practiceAnswers")->model());
-    }
-
-    // Types into an answer cell as a user does: F2, the text, Enter.
+    AnswerTableModel *answers() const { return answertyping::answers(m_window.get()); }
     void typeCell(int row, int column, const QString &text)
     {
-        QTableView *view = control<QTableView>("practiceAnswers");
-        testsupport::typeIntoCell(view, view->model()->index(row, column), text);
-        QTRY_COMPARE(answers()->text(row, column), text);
+        answertyping::typeCell(m_window.get(), row, column, text);
     }
-
-    void typeSchedule(const QString &text)
-    {
-        auto *line = control<QLineEdit>("practiceSchedule");
-        line->setFocus();
-        line->selectAll();
-        QTest::keyClick(line, Qt::Key_Delete);
-        QTest::keyClicks(line, text);
-    }
+    void typeSchedule(const QString &text) { answertyping::typeSchedule(m_window.get(), text); }
 
     // A schedule whose first piece is right and whose second is not, some numbers right, one
     // wrong and one that is not a number; then checked and the solution shown.

@@ -13,6 +13,7 @@
 #include "ui/lab/windowparts.h"
 #include "ui/main/form1.h"
 #include "ui/practice/answertablemodel.h"
+#include "ui/practice/answertyping.h"
 #include "ui/practice/mistaketexts.h"
 #include "ui/practice/practicewindow.h"
 #include "ui/practice/schedulegrid.h"
@@ -207,26 +208,12 @@ private:
         }
         return rows;
     }
-    AnswerTableModel *answers() const
-    {
-        return qobject_cast<AnswerTableModel *>(control<QTableView>("practiceAnswers")->model());
-    }
-    // Types into an answer cell as a user does: F2, the text, Enter.
+    AnswerTableModel *answers() const { return answertyping::answers(m_window.get()); }
     void typeCell(int row, int column, const QString &text)
     {
-        QTableView *view = control<QTableView>("practiceAnswers");
-        testsupport::typeIntoCell(view, view->model()->index(row, column), text);
-        // The delegate commits the edit once the event loop runs again.
-        QTRY_COMPARE(answers()->text(row, column), text);
+        answertyping::typeCell(m_window.get(), row, column, text);
     }
-    void typeSchedule(const QString &text)
-    {
-        QLineEdit *line = control<QLineEdit>("practiceSchedule");
-        line->setFocus();
-        line->selectAll();
-        QTest::keyClick(line, Qt::Key_Delete);
-        QTest::keyClicks(line, text);
-    }
+    void typeSchedule(const QString &text) { answertyping::typeSchedule(m_window.get(), text); }
     // The solution's numbers typed into every cell, the averages as the laboratory writes them.
     void typeSolutionNumbers(const practice::Exercise &exercise)
     {
