@@ -30,9 +30,9 @@ std::int64_t Random::between(std::int64_t low, std::int64_t high)
     return static_cast<std::int64_t>(static_cast<std::uint64_t>(low) + draw % range);
 }
 
-Workload randomWorkload(std::uint64_t seed, const RandomShape &shape)
+Workload randomWorkload(std::uint64_t start, const RandomShape &shape)
 {
-    Random random(seed);
+    Random random(start);
     Workload workload;
     workload.reserve(shape.count);
     for (std::size_t i = 0; i < shape.count; ++i) {

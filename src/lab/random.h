@@ -6,11 +6,12 @@
 
 namespace lab {
 
-// A small generator with a fixed algorithm (SplitMix64), so that a seed gives the same numbers
-// on every machine and with every standard library: the standard distributions are not used.
+// Random numbers that are the same on every machine and with every standard library: the
+// generator and the drawing of ranges are both written out here, where the standard library's
+// distributions may differ from one library to the next.
 class Random {
 public:
-    explicit Random(std::uint64_t seed) : m_state(seed) {}
+    explicit Random(std::uint64_t start) : m_state(start) {}
 
     std::uint64_t next();
     // A whole number from low to high, both included (low <= high), without modulo bias.
@@ -29,8 +30,9 @@ struct RandomShape {
     Time maxPriority = 5;   // priorities from 0 to this
 };
 
-// A workload named P1, P2, ... in the list order, with arrivals, bursts and priorities drawn
-// from the seed. The same seed and shape give the same workload everywhere.
-Workload randomWorkload(std::uint64_t seed, const RandomShape &shape = {});
+// `shape.count` processes called P1, P2, ... in order, each with an arrival, a burst and a
+// priority drawn within the shape's ranges by a Random started at `start`; so one start value
+// and shape always make one workload.
+Workload randomWorkload(std::uint64_t start, const RandomShape &shape = {});
 
 } // namespace lab

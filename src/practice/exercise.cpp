@@ -13,10 +13,11 @@ namespace {
 
 // --- codes -------------------------------------------------------------------------------------
 
-// Crockford's base 32: the digits and the capitals without I, L, O and U.
-constexpr std::string_view kCrockford = "0123456789ABCDEFGHJKMNPQRSTVWXYZ";
-constexpr int kSeedCharacters = 5;
-constexpr std::uint32_t kSeedMask = (1u << (5 * kSeedCharacters)) - 1;   // 25 bits
+// The 32 characters of a serial: the digits, then the capitals less I, L, O and U, which are too
+// easily taken for 1, 1, 0 and V.
+constexpr std::string_view kSerialAlphabet = "0123456789ABCDEFGHJKMNPQRSTVWXYZ";
+constexpr int kSerialCharacters = 5;
+constexpr std::uint32_t kSerialMask = (1u << (5 * kSerialCharacters)) - 1;   // 25 bits
 
 struct PolicyTag {
     lab::Policy policy;
@@ -49,14 +50,15 @@ bool isDigit(char ch)
     return ch >= '0' && ch <= '9';
 }
 
-// The value of one upper-case seed character, with Crockford's reading of the look-alikes.
-std::optional<std::uint32_t> crockfordValue(char ch)
+// What one upper-case character of a serial is worth, 0 to 31. O, I and L, which the alphabet
+// leaves out, are read as the digits they resemble.
+std::optional<std::uint32_t> serialDigit(char ch)
 {
     if (ch == 'O')
         ch = '0';
     else if (ch == 'I' || ch == 'L')
         ch = '1';
-    const std::size_t at = kCrockford.find(ch);
+    const std::size_t at = kSerialAlphabet.find(ch);
     if (at == std::string_view::npos)
         return std::nullopt;
     return static_cast<std::uint32_t>(at);
@@ -79,15 +81,14 @@ void requireCount(int processes)
 
 // --- drafts ------------------------------------------------------------------------------------
 
-// The generator of draft k of a key. The key's fields are packed into one word, bit fields that
-// do not overlap:
-//   packed = seed << 24 | policy index << 16 | quantum << 12 | processes << 4 | level index
-// and the draft's number is mixed in with a second odd constant:
-//   state = packed * 0x9E3779B97F4A7C15 ^ (k + 1) * 0xD6E8FEB86659FD93   (mod 2^64)
-// SplitMix64 (lab::Random) then scrambles the state on every draw.
+// Where the numbers of draft k of a key come from. The whole key goes into one 64-bit word, each
+// field in bits of its own: the level in bits 0-3, the count in 4-11, the quantum in 12-15, the
+// policy's place in lab::kAllPolicies in 16-23 and the serial from bit 24 up. That word times one
+// odd constant, exclusive-or k + 1 times another (both modulo 2^64), starts a lab::Random, which
+// mixes its state again on every draw; neighbouring keys and drafts thus start far apart.
 lab::Random draftRandom(const ExerciseKey &key, std::uint64_t k)
 {
-    const std::uint64_t packed = (static_cast<std::uint64_t>(key.seed & kSeedMask) << 24)
+    const std::uint64_t packed = (static_cast<std::uint64_t>(key.serial & kSerialMask) << 24)
         | (static_cast<std::uint64_t>(policyIndex(key.policy)) << 16)
         | (static_cast<std::uint64_t>(key.quantum & 0xF) << 12)
         | (static_cast<std::uint64_t>(key.processes & 0xFF) << 4)
@@ -250,9 +251,9 @@ std::string exerciseCode(const ExerciseKey &key)
     code += std::to_string(key.processes);
     code += kLevelLetters[static_cast<std::size_t>(key.level)];
     code += '-';
-    const std::uint32_t seed = key.seed & kSeedMask;
-    for (int i = kSeedCharacters - 1; i >= 0; --i)
-        code += kCrockford[(seed >> (5 * i)) & 0x1F];
+    const std::uint32_t serial = key.serial & kSerialMask;
+    for (int i = kSerialCharacters - 1; i >= 0; --i)
+        code += kSerialAlphabet[(serial >> (5 * i)) & 0x1F];
     return code;
 }
 
@@ -270,7 +271,7 @@ std::optional<ExerciseKey> parseExerciseCode(std::string_view code)
         return std::nullopt;
     const std::string_view policyPart = std::string_view(text).substr(0, first);
     const std::string_view countPart = std::string_view(text).substr(first + 1, second - first - 1);
-    const std::string_view seedPart = std::string_view(text).substr(second + 1);
+    const std::string_view serialPart = std::string_view(text).substr(second + 1);
 
     ExerciseKey key;
     // The policy: a tag, round robin's with one digit of quantum.
@@ -313,17 +314,17 @@ std::optional<ExerciseKey> parseExerciseCode(std::string_view code)
         return std::nullopt;
     key.level = static_cast<Level>(letter - kLevelLetters.begin());
 
-    // The seed.
-    if (seedPart.size() != static_cast<std::size_t>(kSeedCharacters))
+    // The serial: exactly five characters of its alphabet.
+    if (serialPart.size() != static_cast<std::size_t>(kSerialCharacters))
         return std::nullopt;
-    std::uint32_t seed = 0;
-    for (char ch : seedPart) {
-        const auto value = crockfordValue(ch);
+    std::uint32_t serial = 0;
+    for (char ch : serialPart) {
+        const auto value = serialDigit(ch);
         if (!value)
             return std::nullopt;
-        seed = seed << 5 | *value;
+        serial = serial << 5 | *value;
     }
-    key.seed = seed;
+    key.serial = serial;
     return key;
 }
 
@@ -401,7 +402,7 @@ Exercise makeExercise(const ExerciseKey &key)
         throw std::invalid_argument("a round robin exercise has a quantum of 2 to 5");
     Exercise exercise;
     exercise.key = key;
-    exercise.key.seed &= kSeedMask;
+    exercise.key.serial &= kSerialMask;
     if (!lab::usesQuantum(key.policy))
         exercise.key.quantum = 2;
     exercise.code = exerciseCode(exercise.key);
@@ -418,15 +419,16 @@ Exercise makeExercise(const ExerciseKey &key)
             return exercise;
         }
     }
-    // Not reached for any key of the codes (the tests draft every policy, level and count over
-    // many seeds); kept as a plain failure rather than a silent wrong exercise.
+    // Never reached by a key a code can name (the tests draft every policy, level and count with
+    // many serials); should it happen, it fails loudly rather than hand out a wrong exercise.
     throw std::runtime_error("no draft of " + exercise.code + " keeps the level's promises");
 }
 
 namespace {
 
-// A key drawn in this order: the policy when none is given (0..6 in lab::kAllPolicies' order),
-// the quantum for round robin (2..5), and the seed (the low 25 bits of the next draw).
+// Fills a key from the generator. The draws come in a fixed order, so that a key is always made
+// the same way: first the policy, only when none was chosen (an index into lab::kAllPolicies),
+// then round robin's quantum (2 to 5), last the serial (the next draw cut to 25 bits).
 ExerciseKey keyFrom(lab::Random &random, std::optional<lab::Policy> policy, int processes, Level level)
 {
     ExerciseKey key;
@@ -436,7 +438,7 @@ ExerciseKey keyFrom(lab::Random &random, std::optional<lab::Policy> policy, int 
     key.quantum = lab::usesQuantum(key.policy) ? random.between(kMinQuantum, kMaxQuantum) : 2;
     key.processes = processes;
     key.level = level;
-    key.seed = static_cast<std::uint32_t>(random.next() & kSeedMask);
+    key.serial = static_cast<std::uint32_t>(random.next() & kSerialMask);
     return key;
 }
 
@@ -455,11 +457,9 @@ ExerciseKey variantKey(std::string_view classCode, int variant, std::optional<la
     requireCount(processes);
     if (variant < 1)
         throw std::invalid_argument("variants are numbered from 1");
-    // FNV-1a 64 (offset basis 0xCBF29CE484222325, prime 0x100000001B3) over the bytes of the class
-    // code in upper case, a 0 byte, and the variant number's four bytes, lowest first. The hash
-    // seeds a lab::Random (SplitMix64) that draws, in this order: the policy when none is given
-    // (0..6 in lab::kAllPolicies' order), the quantum for round robin (2..5), and the seed (the
-    // low 25 bits of the next draw).
+    // The class code in capitals, a zero byte and the variant number (four bytes, the lowest
+    // first) are hashed with 64-bit FNV-1a; the hash starts the generator that keyFrom draws
+    // from, so the same class and variant always give the same key.
     std::uint64_t hash = 0xCBF29CE484222325ULL;
     const auto mix = [&hash](unsigned char byte) {
         hash ^= byte;

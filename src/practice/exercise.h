@@ -36,25 +36,28 @@ std::optional<Level> levelFromId(std::string_view id);
 inline constexpr int kMinProcesses = 3;
 inline constexpr int kMaxProcesses = 10;
 
-// What a code names: the policy with its quantum, the number of processes, the level and a seed.
+// Everything a code stands for: the policy with its quantum, how many processes, the level, and
+// the serial number that tells apart the exercises sharing all of those.
 struct ExerciseKey {
     lab::Policy policy = lab::Policy::Fcfs;
     lab::Time quantum = 2;    // round robin only; 2 to 5 (the other policies' keys keep 2)
     int processes = 5;        // kMinProcesses to kMaxProcesses
     Level level = Level::Basic;
-    std::uint32_t seed = 0;   // 25 bits: five characters of the code
+    std::uint32_t serial = 0; // 25 bits, written as the code's last five characters
 
     bool operator==(const ExerciseKey &) const = default;
 };
 
-// The code of a key, such as "RR4-7M-K3PX9": the policy (FCFS, SJF, SRTF, RR with its quantum,
-// PRI, PRIP, HRRN), a hyphen, the number of processes with the level's letter (D, M, L), a hyphen
-// and the seed in five characters of Crockford's base 32 (no I, L, O, U).
+// The code of a key, such as "RR4-7M-K3PX9": three parts joined by hyphens. First the policy's tag
+// (FCFS, SJF, SRTF, PRI, PRIP, HRRN, or RR followed by the quantum), then the process count
+// followed by the level's letter (D, M, L), then the serial as five base-32 characters, five bits
+// each, from the 32 digits and capitals that leave out I, L, O and U.
 std::string exerciseCode(const ExerciseKey &key);
-// Reads a code: case and blanks around it do not matter, and the letters that Crockford's
-// alphabet reads alike (O as 0, I and L as 1) are taken as it does in the seed (the count is
-// digits only, without a leading zero). None when malformed or out of range (an unknown policy, a
-// quantum outside 2..5, a count outside 3..10, a U or another character in the seed).
+// Reads a code back. Upper or lower case and blanks around the code are all the same; in the
+// serial, a letter typed for the digit it looks like (O for 0, I or L for 1) counts as that
+// digit. The count is plain digits with no leading zero. Nothing comes back for a malformed code
+// or one out of range: a tag that is no policy, a quantum outside 2..5, a count outside 3..10, or
+// a serial holding a U or any other character outside the alphabet.
 std::optional<ExerciseKey> parseExerciseCode(std::string_view code);
 
 // A whole exercise: its key, code, settings, workload and the engine's solution.
@@ -67,8 +70,8 @@ struct Exercise {
     int attempts = 1;   // how many drafts the generator made before one kept the level's promises
 };
 
-// Makes the exercise of a key: drafts workloads from the seed (draft k from the seed and k),
-// solves each and keeps the first that keeps every promise of the level. The processes are P1..Pn
+// Makes the exercise of a key. Draft after draft (each drawn from the whole key and its own
+// number) is solved, and the first whose schedule shows everything the level promises is kept. The processes are P1..Pn
 // in the order they arrive, P1 at 0, the others 0 to 4 apart (further after an idle gap), bursts
 // 1 to 9, priorities 0 to 5 (generated for every policy, shown for the priority ones). Deterministic: the same
 // key gives the same exercise everywhere. Throws std::invalid_argument for a count outside 3..10
@@ -88,12 +91,12 @@ struct LevelFacts {
 LevelFacts levelFacts(const lab::Workload &workload, const lab::Schedule &schedule);
 bool keepsPromises(Level level, const lab::Settings &settings, const LevelFacts &facts);
 
-// A new key: the policy (or, when none, one drawn), the count and level, and a seed drawn from
-// `entropy` (the window passes a fresh value; tests a fixed one).
+// A new key with the given count and level. The serial, and the policy when none is given, are
+// drawn from `entropy` (a fresh value from the window; a fixed one in the tests).
 ExerciseKey newKey(std::optional<lab::Policy> policy, int processes, Level level, std::uint64_t entropy);
 
 // The key of a worksheet variant: a class code (letters and digits) and the variant number
-// (1-based) decide the seed, and, when no policy is given, the policy; so a class's sheets are
+// (1-based) decide the serial, and, when no policy is given, the policy; so a class's sheets are
 // the same every time they are printed.
 ExerciseKey variantKey(std::string_view classCode, int variant, std::optional<lab::Policy> policy,
                        int processes, Level level);

@@ -268,14 +268,14 @@ void expectRoundTrip(const Workload &workload)
 
 TEST(CsvRoundTrip, RandomWorkloads)
 {
-    for (std::uint64_t seed = 1; seed <= 200; ++seed) {
+    for (std::uint64_t start = 1; start <= 200; ++start) {
         lab::RandomShape shape;
-        shape.count = 1 + static_cast<std::size_t>(seed % 40);
-        shape.maxArrival = static_cast<lab::Time>(seed * 5000 % lab::kMaxTime);
-        shape.maxBurst = 1 + static_cast<lab::Time>(seed * 7919 % lab::kMaxTime);
-        shape.maxPriority = static_cast<lab::Time>(seed % 7 == 0 ? lab::kMaxTime : seed % 11);
-        SCOPED_TRACE(seed);
-        expectRoundTrip(lab::randomWorkload(seed, shape));
+        shape.count = 1 + static_cast<std::size_t>(start % 40);
+        shape.maxArrival = static_cast<lab::Time>(start * 5000 % lab::kMaxTime);
+        shape.maxBurst = 1 + static_cast<lab::Time>(start * 7919 % lab::kMaxTime);
+        shape.maxPriority = static_cast<lab::Time>(start % 7 == 0 ? lab::kMaxTime : start % 11);
+        SCOPED_TRACE(start);
+        expectRoundTrip(lab::randomWorkload(start, shape));
     }
 }
 
@@ -284,9 +284,9 @@ TEST(CsvRoundTrip, AwkwardNames)
     // Names with every character the format has to protect, drawn from fixed seeds.
     const std::string pieces[] = {",", "\"", "\"\"", "a", " b ", "\n", "\r\n", "\t", "\xC3\xA9", "x,\"y\"", "\\",
                                   ";", "\x01"};
-    for (std::uint64_t seed = 1; seed <= 100; ++seed) {
-        Workload workload = lab::randomWorkload(seed, {12, 50, 1, 20, 9});
-        lab::Random random(seed * 31);
+    for (std::uint64_t start = 1; start <= 100; ++start) {
+        Workload workload = lab::randomWorkload(start, {12, 50, 1, 20, 9});
+        lab::Random random(start * 31);
         for (std::size_t i = 0; i < workload.size(); ++i) {
             std::string name = "N" + std::to_string(i);
             const auto count = random.between(0, 4);
@@ -295,7 +295,7 @@ TEST(CsvRoundTrip, AwkwardNames)
             name += "Z";
             workload[i].name = name;
         }
-        SCOPED_TRACE(seed);
+        SCOPED_TRACE(start);
         expectRoundTrip(workload);
     }
 }

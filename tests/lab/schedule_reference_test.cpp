@@ -69,9 +69,9 @@ std::vector<lab::Settings> settingsFor(Policy policy)
 
 // Runs `workloads` random workloads under every setting of the policy; reports at most a few
 // mismatches, each with the workload as solver CSV and the settings.
-void agreeOnRandomWorkloads(Policy policy, std::uint64_t seed, int workloads)
+void agreeOnRandomWorkloads(Policy policy, std::uint64_t start, int workloads)
 {
-    lab::Random random(seed);
+    lab::Random random(start);
     const std::vector<lab::Settings> settings = settingsFor(policy);
     int failures = 0;
     for (int w = 0; w < workloads && failures < 3; ++w) {

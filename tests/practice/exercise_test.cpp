@@ -22,7 +22,7 @@ using labtest::Row;
 using labtest::settingsOf;
 using labtest::workloadOf;
 
-constexpr std::uint32_t kLargestSeed = (1u << 25) - 1;
+constexpr std::uint32_t kLargestSerial = (1u << 25) - 1;
 
 // --- golden codes --------------------------------------------------------------------------------
 
@@ -53,7 +53,7 @@ void expectSameSchedule(const lab::Schedule &a, const lab::Schedule &b)
 class GoldenCode : public testing::TestWithParam<Golden> {};
 
 // Each table was made by the generator once and checked by hand against its level: a change to
-// the drafting (its ranges, its order of draws, the mixing of the seed) changes them.
+// the drafting (its ranges, its order of draws, the mixing of the serial) changes them.
 TEST_P(GoldenCode, GivesItsExercise)
 {
     const Golden &golden = GetParam();
@@ -119,27 +119,27 @@ INSTANTIATE_TEST_SUITE_P(Practice, GoldenCode, testing::ValuesIn(kGolden), golde
 TEST(ExerciseCode, WritesEachPart)
 {
     EXPECT_EQ(practice::exerciseCode({Policy::RoundRobin, 4, 7, Level::Intermediate, 0}), "RR4-7M-00000");
-    EXPECT_EQ(practice::exerciseCode({Policy::Fcfs, 2, 10, Level::Basic, kLargestSeed}), "FCFS-10D-ZZZZZ");
+    EXPECT_EQ(practice::exerciseCode({Policy::Fcfs, 2, 10, Level::Basic, kLargestSerial}), "FCFS-10D-ZZZZZ");
     EXPECT_EQ(practice::exerciseCode({Policy::Sjf, 2, 3, Level::Advanced, 1}), "SJF-3L-00001");
     EXPECT_EQ(practice::exerciseCode({Policy::Srtf, 2, 5, Level::Basic, 32}), "SRTF-5D-00010");
     EXPECT_EQ(practice::exerciseCode({Policy::Priority, 2, 6, Level::Basic, 31u << 20}), "PRI-6D-Z0000");
     EXPECT_EQ(practice::exerciseCode({Policy::PriorityPreemptive, 2, 8, Level::Advanced, 0}), "PRIP-8L-00000");
     EXPECT_EQ(practice::exerciseCode({Policy::Hrrn, 2, 9, Level::Intermediate, 18}), "HRRN-9M-0000J");
-    // Crockford's alphabet skips I, L, O and U: 18 is J, 27 is V.
+    // The serial's alphabet skips I, L, O and U: 18 is J, 27 is V.
     EXPECT_EQ(practice::exerciseCode({Policy::Hrrn, 2, 9, Level::Intermediate, 27}), "HRRN-9M-0000V");
 }
 
 TEST(ExerciseCode, EveryKeyReadsBack)
 {
-    const std::uint32_t seeds[] = {0, 1, 31, 32, 0x155555, 0x0AAAAAA, 0x1234567, kLargestSeed};
+    const std::uint32_t serials[] = {0, 1, 31, 32, 0x155555, 0x0AAAAAA, 0x1234567, kLargestSerial};
     for (Policy policy : lab::kAllPolicies) {
         for (Time quantum = 2; quantum <= 5; ++quantum) {
             if (quantum != 2 && policy != Policy::RoundRobin)
                 continue;
             for (int count = practice::kMinProcesses; count <= practice::kMaxProcesses; ++count) {
                 for (Level level : {Level::Basic, Level::Intermediate, Level::Advanced}) {
-                    for (std::uint32_t seed : seeds) {
-                        const ExerciseKey key{policy, quantum, count, level, seed};
+                    for (std::uint32_t serial : serials) {
+                        const ExerciseKey key{policy, quantum, count, level, serial};
                         const std::string code = practice::exerciseCode(key);
                         const auto parsed = practice::parseExerciseCode(code);
                         ASSERT_TRUE(parsed) << code;
@@ -188,7 +188,7 @@ TEST_P(MalformedCode, IsRefused)
 
 INSTANTIATE_TEST_SUITE_P(Practice, MalformedCode,
                          testing::Values("", "   ", "RR4", "RR4-7M", "RR4-7M-", "-7M-K3PX9", "RR4--K3PX9",
-                                         // the seed: too short, too long, U, other characters
+                                         // the serial: too short, too long, U, other characters
                                          "RR4-7M-K3PX", "RR4-7M-K3PX99", "RR4-7M-K3PU9", "RR4-7M-K3P!9",
                                          "RR4-7M-K3P 9", "RR4-7M-K3PX9-", "RR4-7M--K3PX9", "RR4-7M-K3PX9-1",
                                          // the policy: unknown, a quantum out of range or missing
@@ -234,11 +234,11 @@ TEST(MakeExercise, SameKeySameExercise)
 
 TEST(MakeExercise, NeighbouringKeysDiffer)
 {
-    // The seed, the policy, the count and the level all go into the drafts.
+    // The serial, the policy, the count and the level all go into the drafts.
     const ExerciseKey key{Policy::Sjf, 2, 6, Level::Intermediate, 12345};
     const lab::Workload base = practice::makeExercise(key).workload;
     ExerciseKey other = key;
-    other.seed = 12346;
+    other.serial = 12346;
     EXPECT_NE(practice::makeExercise(other).workload, base);
     other = key;
     other.policy = Policy::Hrrn;
@@ -398,7 +398,7 @@ std::vector<Sweep> allSweeps()
 
 class LevelPromises : public testing::TestWithParam<Sweep> {};
 
-// Every count 3..10 with 24 seeds each (fixed: the keys come from newKey with fixed entropies),
+// Every count 3..10 with 24 serials each (fixed: the keys come from newKey with fixed entropies),
 // checked against the level by looking at the schedule directly, not through levelFacts alone.
 TEST_P(LevelPromises, HoldOverManyExercises)
 {
@@ -519,7 +519,7 @@ TEST(NewKey, FixedByItsEntropy)
     EXPECT_EQ(a, practice::newKey(std::nullopt, 6, Level::Intermediate, 424242));
     EXPECT_EQ(a.processes, 6);
     EXPECT_EQ(a.level, Level::Intermediate);
-    EXPECT_LE(a.seed, kLargestSeed);
+    EXPECT_LE(a.serial, kLargestSerial);
     const ExerciseKey given = practice::newKey(Policy::Hrrn, 4, Level::Basic, 424242);
     EXPECT_EQ(given.policy, Policy::Hrrn);
     EXPECT_EQ(given.quantum, 2);
@@ -531,12 +531,12 @@ TEST(NewKey, DrawsEveryPolicyAndQuantum)
 {
     std::set<Policy> policies;
     std::set<Time> quanta;
-    std::set<std::uint32_t> seeds;
+    std::set<std::uint32_t> serials;
     for (std::uint64_t entropy = 0; entropy < 200; ++entropy) {
         const ExerciseKey key = practice::newKey(std::nullopt, 5, Level::Basic, entropy);
         policies.insert(key.policy);
-        seeds.insert(key.seed);
-        EXPECT_LE(key.seed, kLargestSeed);
+        serials.insert(key.serial);
+        EXPECT_LE(key.serial, kLargestSerial);
         if (key.policy == Policy::RoundRobin) {
             quanta.insert(key.quantum);
         } else {
@@ -545,7 +545,7 @@ TEST(NewKey, DrawsEveryPolicyAndQuantum)
     }
     EXPECT_EQ(policies.size(), lab::kAllPolicies.size());
     EXPECT_EQ(quanta, (std::set<Time>{2, 3, 4, 5}));
-    EXPECT_GT(seeds.size(), 195u);
+    EXPECT_GT(serials.size(), 195u);
 }
 
 TEST(VariantKey, FixedByClassAndNumber)
@@ -592,10 +592,10 @@ TEST(VariantKey, AClassOfSixtyHasSixtyExercises)
 
 TEST(VariantKey, ClassesDiffer)
 {
-    std::set<std::uint32_t> firstSeeds;
+    std::set<std::uint32_t> firstSerials;
     for (const char *classCode : {"TI2A", "TI2B", "TI2C", "SI3A", "A", "B", "AB", "BA"})
-        firstSeeds.insert(practice::variantKey(classCode, 1, Policy::Fcfs, 5, Level::Basic).seed);
-    EXPECT_EQ(firstSeeds.size(), 8u);
+        firstSerials.insert(practice::variantKey(classCode, 1, Policy::Fcfs, 5, Level::Basic).serial);
+    EXPECT_EQ(firstSerials.size(), 8u);
 }
 
 } // namespace

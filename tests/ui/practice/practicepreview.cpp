@@ -29,7 +29,7 @@
 
 namespace {
 
-// The first exercise of SJF at the middle level, from seed 1 on, whose first choice among
+// The first exercise of SJF at the middle level, from serial 1 on, whose first choice among
 // several ready processes is a tie settled by the earlier arrival.
 struct Picked {
     practice::ExerciseKey key;
@@ -39,12 +39,12 @@ struct Picked {
 
 std::optional<Picked> pickExercise()
 {
-    for (std::uint32_t seed = 1; seed < 400; ++seed) {
+    for (std::uint32_t serial = 1; serial < 400; ++serial) {
         practice::ExerciseKey key;
         key.policy = lab::Policy::Sjf;
         key.processes = 5;
         key.level = practice::Level::Intermediate;
-        key.seed = seed;
+        key.serial = serial;
         const practice::Exercise exercise = practice::makeExercise(key);
         for (const lab::Decision &decision : exercise.solution.decisions) {
             if (decision.candidates.size() < 2)

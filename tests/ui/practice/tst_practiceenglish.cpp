@@ -27,7 +27,7 @@ using practiceui::AnswerTableModel;
 namespace {
 
 // A preemptive exercise with a switch cost, so that the rules, the marks and the explanation
-// say the most; drawn from a fixed seed.
+// say the most; drawn from a fixed start value.
 practice::ExerciseKey sampleKey()
 {
     return practice::newKey(lab::Policy::PriorityPreemptive, 5, practice::Level::Advanced, 20261207);

@@ -44,18 +44,18 @@ const QColor kBlue(0x00, 0x40, 0x80);
 std::vector<practice::ExerciseKey> sampleKeys()
 {
     std::vector<practice::ExerciseKey> keys;
-    std::uint32_t seed = 977;
+    std::uint32_t serial = 977;
     for (const lab::Policy policy : lab::kAllPolicies) {
         for (const practice::Level level :
              {practice::Level::Basic, practice::Level::Intermediate, practice::Level::Advanced}) {
             practice::ExerciseKey key;
             key.policy = policy;
             key.quantum = 3;
-            key.processes = 4 + int(seed % 4);
+            key.processes = 4 + int(serial % 4);
             key.level = level;
-            key.seed = seed;
+            key.serial = serial;
             keys.push_back(key);
-            seed = seed * 2654435761u % 33554432u;
+            serial = serial * 2654435761u % 33554432u;
         }
     }
     return keys;
@@ -112,12 +112,12 @@ struct WrongTurn {
 };
 std::optional<WrongTurn> findWrongTurn(lab::Policy policy)
 {
-    for (std::uint32_t seed = 1; seed < 400; ++seed) {
+    for (std::uint32_t serial = 1; serial < 400; ++serial) {
         practice::ExerciseKey key;
         key.policy = policy;
         key.processes = 5;
         key.level = practice::Level::Intermediate;
-        key.seed = seed;
+        key.serial = serial;
         practice::Exercise exercise = practice::makeExercise(key);
         const lab::Schedule &solution = exercise.solution;
         for (std::size_t d = 0; d < solution.decisions.size(); ++d) {
