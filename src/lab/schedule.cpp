@@ -116,8 +116,8 @@ private:
         m_out.segments.push_back(Segment{start, end, kind, process});
     }
 
-    // Nothing is ready: the processor idles until the next arrival, and the next process starts
-    // without a switch.
+    // With no one ready, the clock moves on to the next arrival as an idle piece; whoever runs
+    // after it starts without a switch.
     void idleUntilNextArrival()
     {
         const Time until = nextArrivalTime();

@@ -281,7 +281,7 @@ TEST(CsvRoundTrip, RandomWorkloads)
 
 TEST(CsvRoundTrip, AwkwardNames)
 {
-    // Names with every character the format has to protect, drawn from fixed seeds.
+    // Names with every character the format has to protect, drawn from fixed start values.
     const std::string pieces[] = {",", "\"", "\"\"", "a", " b ", "\n", "\r\n", "\t", "\xC3\xA9", "x,\"y\"", "\\",
                                   ";", "\x01"};
     for (std::uint64_t start = 1; start <= 100; ++start) {

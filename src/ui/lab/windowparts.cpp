@@ -110,9 +110,9 @@ std::uint64_t randomChoice()
     return randomChoices().generate64();
 }
 
-void seedRandomChoices(std::uint64_t seed)
+void repeatRandomChoices(std::uint64_t start)
 {
-    randomChoices().seed(static_cast<quint32>(seed ^ (seed >> 32)));
+    randomChoices().seed(static_cast<quint32>(start ^ (start >> 32)));
 }
 
 } // namespace labui

@@ -46,10 +46,10 @@ QString documentsFolder();
 // changed): they fetch them again.
 void retranslateModel(QAbstractItemModel &model);
 
-// Where the windows' random choices (a seed offered for "Acak", a new exercise) come from: a
-// different run every start, unless seedRandomChoices() fixed the sequence (tests do, so that a
-// run can be repeated).
+// The windows' random choices: the number offered beside "Acak" and each new exercise of
+// Latihan. Every start of the program draws others; after repeatRandomChoices(start) they come
+// in the sequence that start value fixes, which is how a test repeats a run.
 std::uint64_t randomChoice();
-void seedRandomChoices(std::uint64_t seed);
+void repeatRandomChoices(std::uint64_t start);
 
 } // namespace labui

@@ -549,8 +549,8 @@ void MonkeyTest::randomInputLeavesAWorkingWindow()
     PageSink pages;
     QDesktopServices::setUrlHandler(QStringLiteral("http"), &pages, "open");
     const QDateTime began = QDateTime::currentDateTime().addSecs(-1);
-    // The windows' own random choices (the laboratory's seeds, Latihan's exercises) repeat too.
-    labui::seedRandomChoices(start);
+    // The windows' own random choices (the laboratory's numbers for Acak, Latihan's exercises) repeat too.
+    labui::repeatRandomChoices(start);
 
     {
         Form1 window;

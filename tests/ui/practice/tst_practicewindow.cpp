@@ -158,7 +158,7 @@ private slots:
 
     void menuOpensTheWindowWithItsControls();
     void aCodeGivesTheSameExerciseEveryTime();
-    void seededChoicesRepeatTheFirstExercise();
+    void repeatedChoicesGiveTheSameFirstExercise();
     void aCodeThatIsNoneIsRefused();
     void theRightAnswerScoresFull();
     void aWrongAnswerNamesTheFirstWrongDecision();
@@ -334,12 +334,12 @@ void PracticeWindowTest::menuOpensTheWindowWithItsControls()
     QCOMPARE(testsupport::topLevels<PracticeWindow>().size(), 1);
 }
 
-void PracticeWindowTest::seededChoicesRepeatTheFirstExercise()
+void PracticeWindowTest::repeatedChoicesGiveTheSameFirstExercise()
 {
-    // A fixed sequence of random choices gives the same opening exercise and the same seed in
-    // the laboratory; another sequence gives others.
-    const auto opening = [](std::uint64_t seed) {
-        labui::seedRandomChoices(seed);
+    // One start value of the random choices gives the same opening exercise and the same number
+    // beside the laboratory's "Acak"; another start value gives others.
+    const auto opening = [](std::uint64_t start) {
+        labui::repeatRandomChoices(start);
         PracticeWindow practiceWindow(kBlue);
         SchedulingLab laboratory(kBlue);
         return std::make_pair(practiceWindow.exercise()->code,
