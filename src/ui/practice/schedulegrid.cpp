@@ -1,5 +1,6 @@
 #include "ui/practice/schedulegrid.h"
 
+#include "ui/gantt/chartlayout.h"
 #include "ui/practice/answertablemodel.h"
 #include "ui/practice/mistaketexts.h"
 
@@ -9,7 +10,6 @@
 #include <QPainter>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 
 namespace practiceui {
@@ -24,16 +24,6 @@ constexpr int kPreferredCellWidth = 28;
 constexpr int kMinimumCellWidth = 12;
 
 } // namespace
-
-QColor processColour(std::size_t process)
-{
-    static const std::array<QColor, 10> colours{
-        QColor(0x8e, 0xc5, 0xfc), QColor(0xfc, 0xc8, 0x8e), QColor(0xa8, 0xe6, 0xa1),
-        QColor(0xe3, 0xa8, 0xf0), QColor(0xf7, 0xe2, 0x8a), QColor(0x9d, 0xe0, 0xde),
-        QColor(0xf5, 0xa9, 0xb8), QColor(0xc7, 0xc2, 0xf7), QColor(0xd6, 0xd9, 0x8f),
-        QColor(0xb9, 0xd3, 0xe8)};
-    return colours[process % colours.size()];
-}
 
 ScheduleGrid::ScheduleGrid(QWidget *parent) : QWidget(parent)
 {
@@ -104,8 +94,10 @@ bool ScheduleGrid::endPieceAt(lab::Time end)
     const lab::Time start = nextStart();
     if (end <= start)
         return false;
-    const bool extendsLast = !m_segments.empty() && m_segments.back().kind == m_kind
-        && m_segments.back().process == m_process;
+    // A piece laid right after one like it lengthens that one, as typed pieces join; two switches
+    // in a row stay two, as in a solution.
+    const bool extendsLast = !m_segments.empty() && m_kind != lab::SegmentKind::Switch
+        && m_segments.back().kind == m_kind && m_segments.back().process == m_process;
     if (extendsLast)
         m_segments.back().end = end;
     else
@@ -234,7 +226,7 @@ void ScheduleGrid::paintEvent(QPaintEvent *)
         const QRect piece(xAt(segment.start), row.top(), xAt(segment.end) - xAt(segment.start), row.height());
         QColor fill = Qt::lightGray;
         if (segment.kind == lab::SegmentKind::Run)
-            fill = processColour(segment.process);
+            fill = gantt::laneColor(static_cast<int>(segment.process));   // as on the charts
         else if (segment.kind == lab::SegmentKind::Switch)
             fill = QColor(0x70, 0x70, 0x70);
         painter.fillRect(piece, fill);

@@ -88,7 +88,4 @@ private:
     lab::Time m_cursor = 1;   // the end of the cell under the keyboard cursor
 };
 
-// The colour of a process's pieces in the grid and on its chip.
-QColor processColour(std::size_t process);
-
 } // namespace practiceui

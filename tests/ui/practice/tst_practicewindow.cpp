@@ -671,6 +671,23 @@ void PracticeWindowTest::theGridBuildsTheSameTextAsTyping()
         QTest::mouseClick(grid, Qt::LeftButton, {}, grid->cellRect(1).center());
         QCOMPARE(control<QLineEdit>("practiceSchedule")->text(), before);
     }
+
+    // A run laid on after a run of the same process lengthens it, as typed runs join; a switch
+    // laid on after a switch stays a second switch, as a solution has them.
+    typeSchedule(QString());
+    const practice::Exercise &exercise = shown();
+    auto *grid = control<practiceui::ScheduleGrid>("practiceGrid");
+    QVERIFY(grid->segments().empty());
+    QVERIFY(grid->span() >= 5);
+    const QString first = QString::fromStdString(exercise.workload[0].name);
+    click(qPrintable(QStringLiteral("practiceChip") + first));
+    QTest::mouseClick(grid, Qt::LeftButton, {}, grid->cellRect(2).center());
+    QTest::mouseClick(grid, Qt::LeftButton, {}, grid->cellRect(3).center());
+    click("practiceChipSwitch");
+    QTest::mouseClick(grid, Qt::LeftButton, {}, grid->cellRect(4).center());
+    QTest::mouseClick(grid, Qt::LeftButton, {}, grid->cellRect(5).center());
+    QCOMPARE(control<QLineEdit>("practiceSchedule")->text(),
+             first + QStringLiteral(" 0-3, switch 3-4, switch 4-5"));
 }
 
 void PracticeWindowTest::typingUpdatesTheGrid()
