@@ -6,6 +6,7 @@
 #include "ui/button/xpbuttonx.h"
 #include "ui/gantt/ganttchart.h"
 #include "ui/lab/schedulinglab.h"
+#include "ui/lab/windowparts.h"
 #include "ui/lab/windowtexts.h"
 #include "ui/language.h"
 
@@ -60,6 +61,8 @@ private:
 private slots:
     void init()
     {
+        // The windows' random choices (the number beside Acak, a new exercise) are the same every run.
+        labui::repeatRandomChoices(20261207);
         language::setLanguage(Language::Indonesian);
         m_lab = std::make_unique<SchedulingLab>(QColor(0x3a, 0x6e, 0xa5));
         m_lab->bringForward();

@@ -6,6 +6,7 @@
 #include "ui/button/xpbuttonx.h"
 #include "ui/gantt/frmgantt.h"
 #include "ui/lab/schedulinglab.h"
+#include "ui/lab/windowparts.h"
 #include "ui/lab/windowtexts.h"
 #include "ui/language.h"
 #include "ui/main/commandline.h"
@@ -291,6 +292,8 @@ private:
 private slots:
     void init()
     {
+        // The windows' random choices (the number beside Acak, a new exercise) are the same every run.
+        labui::repeatRandomChoices(20261207);
         language::setLanguage(Language::Indonesian);
         m_messages = std::make_unique<testsupport::MessageRecorder>();
         m_form = std::make_unique<Form1>();

@@ -54,34 +54,11 @@ namespace {
 
 constexpr int kMaxBoxesWithoutUserEvent = 20;
 
-// The laboratory window, once the main window has created it.
-SchedulingLab *laboratory()
+// The first open window of a kind (the laboratory, the chart window, Latihan), if any.
+template <typename T>
+T *openWindow()
 {
-    for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (auto *lab = qobject_cast<SchedulingLab *>(window))
-            return lab;
-    }
-    return nullptr;
-}
-
-// The Gantt chart window, while there is one.
-frmGantt *chartWindow()
-{
-    for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (auto *chart = qobject_cast<frmGantt *>(window))
-            return chart;
-    }
-    return nullptr;
-}
-
-// The practice window, once the main window has created it.
-PracticeWindow *practiceWindow()
-{
-    for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (auto *practice = qobject_cast<PracticeWindow *>(window))
-            return practice;
-    }
-    return nullptr;
+    return testsupport::topLevels<T>().value(0, nullptr);
 }
 
 qint64 environmentNumber(const char *name, qint64 fallback)
@@ -265,15 +242,11 @@ private:
     // The chart window or the print window closed, and opened again before the event loop runs.
     void closeAndReopen()
     {
-        Form1 *main = nullptr;
-        for (QWidget *window : QApplication::topLevelWidgets()) {
-            if (auto *form = qobject_cast<Form1 *>(window))
-                main = form;
-        }
+        Form1 *main = openWindow<Form1>();
         if (!main)
             return;
         const bool chart = chance(50);
-        QWidget *open = chart ? static_cast<QWidget *>(chartWindow()) : Form2::instance();
+        QWidget *open = chart ? static_cast<QWidget *>(openWindow<frmGantt>()) : Form2::instance();
         if (open && open->isVisible()) {
             if (chance(50))
                 open->close();
@@ -295,8 +268,8 @@ private:
         if (m_expectOpen.isEmpty())
             return;
         // The print window may still be loading behind its no-printer message, not shown yet.
-        const bool lost = m_expectOpen == QLatin1String("chart") ? !chartWindow() || !chartWindow()->isVisible()
-                                                                 : !Form2::instance();
+        const frmGantt *chart = openWindow<frmGantt>();
+        const bool lost = m_expectOpen == QLatin1String("chart") ? !chart || !chart->isVisible() : !Form2::instance();
         if (lost)
             m_lostWindows.append(m_expectOpen);
         m_expectOpen.clear();
@@ -562,12 +535,12 @@ void MonkeyTest::randomInputLeavesAWorkingWindow()
         close->setEnabledProperty(0);
         // The laboratory is opened as a user opens it, and its windows join the random input.
         QTest::keyClick(&window, Qt::Key_L, Qt::ControlModifier);
-        QTRY_VERIFY(laboratory() && laboratory()->isVisible());
+        QTRY_VERIFY(openWindow<SchedulingLab>() && openWindow<SchedulingLab>()->isVisible());
         // So is the practice window.
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QTest::keyClick(&window, Qt::Key_T, Qt::ControlModifier);
-        QTRY_VERIFY(practiceWindow() && practiceWindow()->isVisible());
+        QTRY_VERIFY(openWindow<PracticeWindow>() && openWindow<PracticeWindow>()->isVisible());
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
 
@@ -587,10 +560,10 @@ void MonkeyTest::randomInputLeavesAWorkingWindow()
                 about->setRegistry(std::make_shared<platform::MemoryRegistry>());
             // The laboratory's imports, exports and pictures are answered "cancel": no file
             // dialog, and nothing written wherever a random click would put it.
-            if (SchedulingLab *lab = laboratory())
+            if (SchedulingLab *lab = openWindow<SchedulingLab>())
                 lab->setFileQuestion([](QWidget *, SchedulingLab::FileQuestion, const QString &) { return QString(); });
             // So are the chart window's pictures.
-            if (frmGantt *chart = chartWindow())
+            if (frmGantt *chart = openWindow<frmGantt>())
                 chart->setPictureFileQuestion([](QWidget *, const QString &) { return QString(); });
             // The worksheets' folder is answered "cancel" the same way.
             for (QWidget *top : QApplication::topLevelWidgets()) {

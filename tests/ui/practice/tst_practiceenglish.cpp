@@ -5,6 +5,7 @@
 #include "common/testsupport.h"
 #include "practice/exercise.h"
 #include "ui/button/xpbuttonx.h"
+#include "ui/lab/windowparts.h"
 #include "ui/lab/windowtexts.h"
 #include "ui/language.h"
 #include "ui/practice/answertablemodel.h"
@@ -90,6 +91,8 @@ private:
 private slots:
     void init()
     {
+        // The windows' random choices (the number beside Acak, a new exercise) are the same every run.
+        labui::repeatRandomChoices(20261207);
         language::setLanguage(Language::Indonesian);
         m_window = std::make_unique<PracticeWindow>(QColor(0x3a, 0x6e, 0xa5));
         m_window->bringForward();

@@ -249,6 +249,8 @@ private:
 
 void PracticeWindowTest::init()
 {
+    // The windows' random choices (the number beside Acak, a new exercise) are the same every run.
+    labui::repeatRandomChoices(20261207);
     m_messages = std::make_unique<testsupport::MessageRecorder>();
     m_questions = 0;
     m_answerYes = false;
