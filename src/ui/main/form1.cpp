@@ -38,6 +38,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QTimer>
 #include <QUrl>
@@ -439,11 +440,7 @@ void Form1::Command1_Click()
     // event loop: the run in progress goes on as if nothing had been pressed.
     if (m_running)
         return;
-    m_running = true;
-    const struct RunEnd {
-        bool &running;
-        ~RunEnd() { running = false; }
-    } runEnd{m_running};
+    const QScopedValueRollback<bool> running(m_running, true);
     clearTimeline();
     if (!Form_Load())
         return;
