@@ -394,7 +394,10 @@ std::string ganttLine(const Workload &workload, const Schedule &schedule)
 {
     std::string out = "|";
     for (const Segment &segment : schedule.segments) {
-        const std::string name = segment.process < workload.size() ? nameOnOneLine(workload[segment.process].name, false) : "?";
+        // Only a run names its process.
+        std::string name;
+        if (segment.kind == SegmentKind::Run)
+            name = segment.process < workload.size() ? nameOnOneLine(workload[segment.process].name, false) : "?";
         out += ' ';
         out += segmentText(segment.kind, name, segment.start, segment.end);
         out += " |";
