@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
+#include <QScopeGuard>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QVBoxLayout>
@@ -240,8 +241,8 @@ void WorksheetDialog::make()
     std::vector<practice::Exercise> exercises;
     {
         QApplication::setOverrideCursor(Qt::WaitCursor);
+        const auto restore = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
         exercises = worksheet::variants(request);
-        QApplication::restoreOverrideCursor();
     }
     const bool done = destination() == Destination::Pdf ? makePdf(request, exercises) : makePrint(request, exercises);
     if (done)
