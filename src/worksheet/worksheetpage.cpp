@@ -6,6 +6,7 @@
 #include "lab/schedule.h"
 #include "lab/settings.h"
 #include "practice/answer.h"
+#include "ui/formunits.h"
 #include "ui/gantt/ganttchart.h"
 #include "ui/lab/labchartdata.h"
 #include "ui/lab/ruletexts.h"
@@ -51,16 +52,6 @@ QFont pageFont(double points, bool bold = false)
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;
-}
-
-QString fromStd(const std::string &text)
-{
-    return QString::fromStdString(text);
-}
-
-QString fromView(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
 QString number(lab::Time value)
@@ -310,7 +301,7 @@ private:
 
 QString policyLine(const lab::Settings &settings)
 {
-    const QString name = fromView(lab::policyName(settings.policy));
+    const QString name = formunits::toQString(lab::policyName(settings.policy));
     if (lab::usesQuantum(settings.policy)) {
         //: The policy with its quantum: "Round Robin, quantum = 3".
         return WorksheetTexts::tr("%1, quantum = %2").arg(name).arg(settings.quantum);
@@ -339,7 +330,7 @@ Table processTable(const practice::Exercise &exercise)
         table.weights.push_back(1);
     }
     for (const lab::Process &process : exercise.workload) {
-        std::vector<Cell> row{{fromStd(process.name)}, {number(process.arrival)}, {number(process.burst)}};
+        std::vector<Cell> row{{formunits::toQString(process.name)}, {number(process.arrival)}, {number(process.burst)}};
         if (priority)
             row.push_back({number(process.priority)});
         table.rows.push_back(std::move(row));
@@ -374,7 +365,7 @@ Table answerTable(const practice::Exercise &exercise, bool filled)
 
     for (std::size_t i = 0; i < exercise.workload.size(); ++i) {
         const lab::Process &process = exercise.workload[i];
-        std::vector<Cell> row{{fromStd(process.name)}};
+        std::vector<Cell> row{{formunits::toQString(process.name)}};
         if (filled) {
             row.push_back({number(process.arrival)});
             row.push_back({number(process.burst)});
@@ -393,7 +384,7 @@ Table answerTable(const practice::Exercise &exercise, bool filled)
 
     const std::size_t count = exercise.workload.size();
     const auto average = [&](lab::Time total) {
-        return Cell{filled ? fromStd(lab::averageText(total, count)) : QString()};
+        return Cell{filled ? formunits::toQString(lab::averageText(total, count)) : QString()};
     };
     std::vector<Cell> averages{{WorksheetTexts::tr("Rata-rata")}};
     if (filled) {
@@ -425,7 +416,7 @@ void composeHeading(PageComposer &page, const practice::Exercise &exercise, cons
     }
     page.gap(2);
     const QFont body = pageFont(kBodyPoints);
-    page.labelled(WorksheetTexts::tr("Kode soal:"), fromStd(exercise.code), pageFont(kHeadingPoints));
+    page.labelled(WorksheetTexts::tr("Kode soal:"), formunits::toQString(exercise.code), pageFont(kHeadingPoints));
     page.labelled(WorksheetTexts::tr("Algoritma:"), policyLine(exercise.settings), body);
     page.labelled(WorksheetTexts::tr("Tingkat:"), levelName(exercise.key.level), body);
 }
@@ -467,7 +458,7 @@ void composeAnswerKey(PageComposer &page, const practice::Exercise &exercise, co
     page.chart(exercise);
     //: %1 is the processor's pieces in time order, such as "P1 0-4, P2 4-7, idle 7-9".
     page.paragraph(WorksheetTexts::tr("Urutan CPU: %1")
-                       .arg(fromStd(lab::describeSegments(exercise.workload, exercise.solution))),
+                       .arg(formunits::toQString(lab::describeSegments(exercise.workload, exercise.solution))),
                    body);
     if (exercise.solution.contextSwitches > 0 && exercise.settings.switchCost > 0) {
         //: %1 is how many context switches the run has, %n their cost in time units each.

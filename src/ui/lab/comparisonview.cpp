@@ -1,5 +1,6 @@
 #include "ui/lab/comparisonview.h"
 
+#include "ui/formunits.h"
 #include "ui/gantt/ganttchart.h"
 #include "ui/lab/labchartdata.h"
 #include "ui/lab/windowparts.h"
@@ -62,11 +63,6 @@ Fraction valueOf(const lab::Schedule &schedule, int column)
     default:
         return {};
     }
-}
-
-QString fromStd(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
 } // namespace
@@ -362,8 +358,8 @@ void ComparisonView::showCharts(const lab::Workload &workload)
     int place = 0;
     for (const ComparisonRow &row : m_model->rows()) {
         auto *chart = new gantt::GanttChart(m_chartPage);
-        chart->setObjectName(QStringLiteral("labComparisonChart_") + fromStd(lab::policyId(row.policy)));
-        chart->setAccessibleName(fromStd(lab::policyName(row.policy)));
+        chart->setObjectName(QStringLiteral("labComparisonChart_") + formunits::toQString(lab::policyId(row.policy)));
+        chart->setAccessibleName(formunits::toQString(lab::policyName(row.policy)));
         chart->setCompact(true);
         // As high as it needs; the page's closing stretch takes what is left.
         chart->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);

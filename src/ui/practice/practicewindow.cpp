@@ -2,6 +2,7 @@
 
 #include "platform/framecentring.h"
 #include "platform/messagebox.h"
+#include "ui/formunits.h"
 #include "ui/button/xpbuttonx.h"
 #include "ui/gantt/ganttchart.h"
 #include "ui/lab/labchartdata.h"
@@ -40,11 +41,6 @@ constexpr int kMargin = 8;
 constexpr int kSpacing = 6;
 constexpr int kChipMinimumWidth = 40;
 constexpr int kRandomPolicy = -1;
-
-QString fromView(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 QStandardItem *readOnlyItem(const QString &text)
 {
@@ -116,7 +112,7 @@ void PracticeWindow::createExerciseControls()
     m_policy->setObjectName(QStringLiteral("practicePolicy"));
     m_texts.add([=, this] { m_policy->setAccessibleName(tr("Algoritma")); });
     for (const lab::Policy policy : lab::kAllPolicies)
-        m_policy->addItem(fromView(lab::policyName(policy)), int(policy));
+        m_policy->addItem(formunits::toQString(lab::policyName(policy)), int(policy));
     m_policy->addItem(QString(), kRandomPolicy);
     m_texts.add([this] {
         //: The policy of a new exercise drawn at random.
@@ -517,7 +513,7 @@ QString PracticeWindow::settingsText() const
 {
     const lab::Settings &settings = m_exercise->settings;
     QStringList parts;
-    parts.append(fromView(lab::policyName(settings.policy)));
+    parts.append(formunits::toQString(lab::policyName(settings.policy)));
     if (lab::usesQuantum(settings.policy)) {
         //: %1 the round robin quantum.
         parts.append(tr("quantum %1").arg(settings.quantum));
