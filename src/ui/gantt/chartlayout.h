@@ -127,6 +127,8 @@ public:
     bool laneSwatches() const { return m_laneSwatches; }   // many lanes: colour beside the name
 
     std::optional<QLineF> markerLine() const;
+    // Moves the marked time; nothing else of the layout depends on it.
+    void setMarkedTime(std::optional<double> time) { m_markedTime = time; }
 
 private:
     void layOutTitle(const ChartData &data);

@@ -329,7 +329,9 @@ void GanttChart::setTimeScale(double pixelsPerUnit)
 void GanttChart::setMarkedTime(std::optional<double> time)
 {
     m_options.markedTime = time;
-    m_layout.reset();
+    // Choosing one step after another moves only the line: the layout is kept.
+    if (m_layout)
+        m_layout->setMarkedTime(time);
     update();
 }
 
@@ -343,6 +345,7 @@ void GanttChart::changed()
 {
     m_layout.reset();
     m_neededSizes.clear();
+    m_minimumWidth.reset();
     setAccessibleDescription(m_data.description);
     updateGeometry();
     update();
@@ -403,13 +406,15 @@ QSize GanttChart::sizeHint() const
 
 QSize GanttChart::minimumSizeHint() const
 {
-    int width = 0;
-    if (m_options.pixelsPerUnit > 0 && !m_data.empty()) {
-        width = preferredWidth();
-    } else {
-        const ChartLayout probe(m_data, m_options, QSize(kPreferredWidth, 1));
-        width = static_cast<int>(std::ceil(probe.plotLeft())) + kMinimumPlotWidth + kMargin;
+    if (!m_minimumWidth) {
+        if (m_options.pixelsPerUnit > 0 && !m_data.empty()) {
+            m_minimumWidth = preferredWidth();
+        } else {
+            const ChartLayout probe(m_data, m_options, QSize(kPreferredWidth, 1));
+            m_minimumWidth = static_cast<int>(std::ceil(probe.plotLeft())) + kMinimumPlotWidth + kMargin;
+        }
     }
+    const int width = *m_minimumWidth;
     // As high as the chart is at its narrowest, where its title takes the most lines: at any
     // width the whole title then fits.
     return QSize(width, neededSize(width).height());

@@ -85,6 +85,7 @@ private:
     // the last answers are kept until the chart or its options change.
     mutable std::optional<ChartLayout> m_layout;
     mutable std::map<int, QSize> m_neededSizes;
+    mutable std::optional<int> m_minimumWidth;
 };
 
 } // namespace gantt

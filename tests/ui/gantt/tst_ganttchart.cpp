@@ -284,9 +284,23 @@ private slots:
         const auto [first, last] = layout.lanesBetween(5000, 5400);
         QVERIFY(last - first <= 25);
         QImage image(800, 600, QImage::Format_ARGB32_Premultiplied);
-        QPainter painter(&image);
-        painter.translate(0, -5000);
-        chart.paint(painter, QSize(800, height), QRectF(0, 5000, 800, 600));
+        image.fill(Qt::white);
+        {
+            QPainter painter(&image);
+            painter.translate(0, -5000);
+            chart.paint(painter, QSize(800, height), QRectF(0, 5000, 800, 600));
+        }
+        // The lanes in view were painted: each one's row holds its bar and name (the first and
+        // last may be cut by the edges, so their neighbours are looked at).
+        QVERIFY(last - first >= 4);
+        for (const int lane : {first + 1, last - 2}) {
+            const int y = static_cast<int>(layout.laneRow(lane).center().y()) - 5000;
+            QVERIFY(y >= 0 && y < image.height());
+            int painted = 0;
+            for (int x = 0; x < image.width(); ++x)
+                painted += image.pixelColor(x, y) != QColor(Qt::white) ? 1 : 0;
+            QVERIFY2(painted > 100, qPrintable(QStringLiteral("lane %1: %2 pixels").arg(lane).arg(painted)));
+        }
     }
 
     void titlesWrapAndPicturesHoldThem()
