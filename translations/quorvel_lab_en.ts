@@ -655,18 +655,6 @@
         <translation>Export Processes to CSV</translation>
     </message>
     <message>
-        <source>Gambar PNG (*.png)</source>
-        <translation>PNG images (*.png)</translation>
-    </message>
-    <message>
-        <source>Gambar SVG (*.svg)</source>
-        <translation>SVG images (*.svg)</translation>
-    </message>
-    <message>
-        <source>Simpan Gambar</source>
-        <translation>Save Picture</translation>
-    </message>
-    <message>
         <source>Laboratorium Penjadwalan</source>
         <translation>Scheduling Laboratory</translation>
     </message>

@@ -20,7 +20,6 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -28,7 +27,6 @@
 #include <QKeyEvent>
 #include <QScreen>
 #include <QPointer>
-#include <QStandardPaths>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -99,14 +97,6 @@ QString chartName(const QString &chart, engine::Policy policy, const engine::Tim
     return name;
 }
 
-// The picture goes where pictures go, else into the home folder (a pictures folder that is not
-// there would leave the file dialog in the working folder).
-QString pictureFolder()
-{
-    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    return pictures.isEmpty() || !QDir(pictures).exists() ? QDir::homePath() : pictures;
-}
-
 // What the window leaves with its owner for the next one: kept while the owner lives.
 class WindowMemory : public QObject {
 public:
@@ -128,25 +118,12 @@ public:
     bool compare = false;
 };
 
-QString askPictureFile(QWidget *parent, const QString &suggested)
-{
-    const QString png = ganttlayout::text(kPngFilter);
-    const QString svg = ganttlayout::text(kSvgFilter);
-    QString chosenFilter = png;
-    QString path = QFileDialog::getSaveFileName(parent, ganttlayout::text(kSaveDialogTitle), suggested,
-                                                png + QStringLiteral(";;") + svg, &chosenFilter);
-    // A name typed without its ending takes the one of the chosen type.
-    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
-        path += chosenFilter == svg ? QStringLiteral(".svg") : QStringLiteral(".png");
-    return path;
-}
-
 } // namespace
 
 frmGantt::frmGantt(gantt::TimelineSource &source, QWidget *owner)
     : QWidget(owner, Qt::Window),
       m_source(source),
-      m_pictureFileQuestion(askPictureFile)
+      m_pictureFileQuestion(gantt::askPictureFile)
 {
     createWindow();
     createControls();
@@ -392,7 +369,7 @@ void frmGantt::CMBSalin_Click()
 
 void frmGantt::CMBSimpanGambar_Click()
 {
-    const QString suggested = QDir(pictureFolder()).filePath(suggestedPictureName());
+    const QString suggested = QDir(gantt::picturesFolder()).filePath(suggestedPictureName());
     const QString path = m_pictureFileQuestion(this, suggested);
     if (path.isEmpty())
         return;
@@ -409,7 +386,7 @@ void frmGantt::CMBClose_Click()
 
 void frmGantt::setPictureFileQuestion(PictureFileQuestion question)
 {
-    m_pictureFileQuestion = question ? std::move(question) : PictureFileQuestion(askPictureFile);
+    m_pictureFileQuestion = question ? std::move(question) : PictureFileQuestion(gantt::askPictureFile);
 }
 
 QString frmGantt::suggestedPictureName()

@@ -3,9 +3,12 @@
 #include "ui/gantt/ganttchart.h"
 #include "ui/gantt/ganttlayout.h"
 
+#include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QPainter>
+#include <QStandardPaths>
 #include <QSvgGenerator>
 
 #include <algorithm>
@@ -85,6 +88,24 @@ bool GanttPicture::saveSvg(const QString &path, QString *errorString) const
     }
     paint(painter);
     return painter.end();
+}
+
+QString picturesFolder()
+{
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    return pictures.isEmpty() || !QDir(pictures).exists() ? QDir::homePath() : pictures;
+}
+
+QString askPictureFile(QWidget *parent, const QString &suggested)
+{
+    const QString png = ganttlayout::text(ganttlayout::kPngFilter);
+    const QString svg = ganttlayout::text(ganttlayout::kSvgFilter);
+    QString chosenFilter = png;
+    QString path = QFileDialog::getSaveFileName(parent, ganttlayout::text(ganttlayout::kSaveDialogTitle), suggested,
+                                                png + QStringLiteral(";;") + svg, &chosenFilter);
+    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
+        path += chosenFilter == svg ? QStringLiteral(".svg") : QStringLiteral(".png");
+    return path;
 }
 
 } // namespace gantt

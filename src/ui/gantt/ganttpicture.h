@@ -6,6 +6,7 @@
 #include <QString>
 
 class QPainter;
+class QWidget;
 
 namespace gantt {
 
@@ -33,5 +34,13 @@ private:
 
     QList<const GanttChart *> m_charts;
 };
+
+// Where a picture is offered first: the user's pictures folder, else the home folder (a pictures
+// folder that is not there would leave the file dialog in the working folder).
+QString picturesFolder();
+
+// Asks where to save a picture, as PNG or SVG; a name typed without its ending takes the one of
+// the chosen type. Empty when the user cancels.
+QString askPictureFile(QWidget *parent, const QString &suggested);
 
 } // namespace gantt

@@ -40,7 +40,6 @@
 #include <QShortcut>
 #include <QSpinBox>
 #include <QSplitter>
-#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -61,12 +60,6 @@ constexpr int kSeedMaximum = INT_MAX;
 // Random workloads stay of a size whose chart and steps are shown at once.
 constexpr int kLargestRandomCount = 10'000;
 
-QString picturesFolder()
-{
-    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    return pictures.isEmpty() ? QDir::homePath() : pictures;
-}
-
 QString askFile(QWidget *parent, SchedulingLab::FileQuestion question, const QString &suggested)
 {
     const QString csv = SchedulingLab::tr("File CSV (*.csv)");
@@ -82,16 +75,8 @@ QString askFile(QWidget *parent, SchedulingLab::FileQuestion question, const QSt
             path += QStringLiteral(".csv");
         return path;
     }
-    case SchedulingLab::FileQuestion::SavePicture: {
-        const QString png = SchedulingLab::tr("Gambar PNG (*.png)");
-        const QString svg = SchedulingLab::tr("Gambar SVG (*.svg)");
-        QString chosen = png;
-        QString path = QFileDialog::getSaveFileName(parent, SchedulingLab::tr("Simpan Gambar"), suggested,
-                                                    png + QStringLiteral(";;") + svg, &chosen);
-        if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
-            path += chosen == svg ? QStringLiteral(".svg") : QStringLiteral(".png");
-        return path;
-    }
+    case SchedulingLab::FileQuestion::SavePicture:
+        return gantt::askPictureFile(parent, suggested);
     }
     return {};
 }
@@ -924,7 +909,7 @@ void SchedulingLab::savePicture()
 {
     const QString name = QStringLiteral("Quorvel_Lab_") + report::textReportStamp(QDateTime::currentDateTime())
         + QStringLiteral(".png");
-    const QString path = m_fileQuestion(this, FileQuestion::SavePicture, QDir(picturesFolder()).filePath(name));
+    const QString path = m_fileQuestion(this, FileQuestion::SavePicture, QDir(gantt::picturesFolder()).filePath(name));
     if (path.isEmpty())
         return;
     QString reason;

@@ -13,6 +13,7 @@
 #include "ui/button/xpbuttonx.h"
 #include "ui/gantt/ganttchart.h"
 #include "ui/lab/comparisonview.h"
+#include "ui/gantt/ganttpicture.h"
 #include "ui/lab/schedulinglab.h"
 #include "ui/main/form1.h"
 
@@ -22,6 +23,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -756,6 +758,8 @@ private slots:
             click("labSavePicture");
             QVERIFY2(QFile::exists(path), name);
             QVERIFY(offered.endsWith(QStringLiteral(".png")));
+            // Offered where the chart window offers its pictures.
+            QCOMPARE(QFileInfo(offered).absolutePath(), QFileInfo(gantt::picturesFolder()).absoluteFilePath());
         }
         QVERIFY(!QImage(folder.filePath(QStringLiteral("jadwal.png"))).isNull());
         QFile svg(folder.filePath(QStringLiteral("jadwal.svg")));
