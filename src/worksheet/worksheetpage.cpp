@@ -263,11 +263,8 @@ public:
     }
 
     // The program's Gantt chart of a schedule, the width of the page.
-    void chart(const practice::Exercise &exercise)
+    void chart(const gantt::GanttChart &chart)
     {
-        gantt::GanttChart chart;
-        const lab::Schedule &solution = exercise.solution;
-        chart.showChart(labui::chartData(exercise.workload, solution, labui::chartTitle(solution, ".")));
         // The chart measures in the screen's pixels, which the document's resolution matches;
         // it is scaled to the page's width.
         const int width = int(std::floor(m_width));
@@ -447,7 +444,8 @@ void composeWorksheet(PageComposer &page, const practice::Exercise &exercise, co
     page.table(answerTable(exercise, false));
 }
 
-void composeAnswerKey(PageComposer &page, const practice::Exercise &exercise, const QString &caption)
+void composeAnswerKey(PageComposer &page, const practice::Exercise &exercise, const QString &caption,
+                      const gantt::GanttChart &chart)
 {
     const QFont heading = pageFont(kHeadingPoints, true);
     const QFont body = pageFont(kBodyPoints);
@@ -455,7 +453,7 @@ void composeAnswerKey(PageComposer &page, const practice::Exercise &exercise, co
 
     page.gap(kSectionGapMm);
     page.paragraph(WorksheetTexts::tr("Gantt Chart"), heading);
-    page.chart(exercise);
+    page.chart(chart);
     //: %1 is the processor's pieces in time order, such as "P1 0-4, P2 4-7, idle 7-9".
     page.paragraph(WorksheetTexts::tr("Urutan CPU: %1")
                        .arg(formunits::toQString(lab::describeSegments(exercise.workload, exercise.solution))),
@@ -513,7 +511,13 @@ void paintWorksheetPage(QPainter &painter, const QRectF &page, const practice::E
 void paintAnswerKeyPage(QPainter &painter, const QRectF &page, const practice::Exercise &exercise,
                         const QString &caption)
 {
-    paintPage(painter, page, [&](PageComposer &composer) { composeAnswerKey(composer, exercise, caption); });
+    // Made once for both passes over the page, so that the measuring pass's layout of the chart
+    // is the one painted.
+    gantt::GanttChart chart;
+    const lab::Schedule &solution = exercise.solution;
+    chart.showChart(labui::chartData(exercise.workload, solution, labui::chartTitle(solution, ".")));
+    paintPage(painter, page,
+              [&](PageComposer &composer) { composeAnswerKey(composer, exercise, caption, chart); });
 }
 
 } // namespace worksheet
