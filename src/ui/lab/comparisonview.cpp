@@ -325,7 +325,7 @@ void ComparisonView::showComparison(const lab::Workload &workload, const lab::Se
         for (lab::Policy policy : lab::kAllPolicies) {
             lab::Settings policySettings = settings;
             policySettings.policy = policy;
-            rows.push_back({policy, lab::solve(workload, policySettings, options)});
+            rows.push_back({lab::solve(workload, policySettings, options)});
         }
     } catch (const std::exception &) {
         // The window checks the workload first; what cannot be scheduled shows nothing.
@@ -358,8 +358,9 @@ void ComparisonView::showCharts(const lab::Workload &workload)
     int place = 0;
     for (const ComparisonRow &row : m_model->rows()) {
         auto *chart = new gantt::GanttChart(m_chartPage);
-        chart->setObjectName(QStringLiteral("labComparisonChart_") + formunits::toQString(lab::policyId(row.policy)));
-        chart->setAccessibleName(formunits::toQString(lab::policyName(row.policy)));
+        const lab::Policy policy = row.schedule.settings.policy;
+        chart->setObjectName(QStringLiteral("labComparisonChart_") + formunits::toQString(lab::policyId(policy)));
+        chart->setAccessibleName(formunits::toQString(lab::policyName(policy)));
         chart->setCompact(true);
         // As high as it needs; the page's closing stretch takes what is left.
         chart->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);

@@ -22,9 +22,8 @@ class GanttChart;
 
 namespace labui {
 
-// One policy's run of the compared workload.
+// One policy's run of the compared workload (its settings name the policy).
 struct ComparisonRow {
-    lab::Policy policy = lab::Policy::Fcfs;
     lab::Schedule schedule;
 };
 

@@ -51,7 +51,7 @@ ComparisonRow row(lab::Policy policy, std::size_t count, lab::Time waiting, lab:
                   lab::Time response, lab::Time totalBurst, lab::Time span, std::size_t switches)
 {
     ComparisonRow r;
-    r.policy = policy;
+    r.schedule.settings.policy = policy;
     r.schedule.processes.resize(count);
     r.schedule.totals = {waiting, turnaround, response};
     r.schedule.totalBurst = totalBurst;
