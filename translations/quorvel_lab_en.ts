@@ -228,11 +228,6 @@
         <translation>Algorithm</translation>
     </message>
     <message>
-        <source>Acak</source>
-        <extracomment>The policy of a new exercise drawn at random.</extracomment>
-        <translation>Random</translation>
-    </message>
-    <message>
         <source>Jumlah proses</source>
         <translation>Number of processes</translation>
     </message>
@@ -1355,11 +1350,6 @@
         <translation>Algorithm</translation>
     </message>
     <message>
-        <source>Acak</source>
-        <extracomment>The policy choice that lets every variant draw its own policy.</extracomment>
-        <translation>Random</translation>
-    </message>
-    <message>
         <source>Jumlah proses</source>
         <translation>Number of processes</translation>
     </message>
@@ -1694,6 +1684,14 @@
         <source>%1 %2: %3</source>
         <extracomment>A cell for screen readers: %1 the process, %2 the column, %3 the typed number.</extracomment>
         <translation>%1 %2: %3</translation>
+    </message>
+</context>
+<context>
+    <name>practiceui::PolicyChoice</name>
+    <message>
+        <source>Acak</source>
+        <extracomment>The policy choice with which every new exercise draws its own policy.</extracomment>
+        <translation>Random</translation>
     </message>
 </context>
 <context>

@@ -40,7 +40,6 @@ namespace {
 constexpr int kMargin = 8;
 constexpr int kSpacing = 6;
 constexpr int kChipMinimumWidth = 40;
-constexpr int kRandomPolicy = -1;
 
 QStandardItem *readOnlyItem(const QString &text)
 {
@@ -108,17 +107,9 @@ QLabel *PracticeWindow::translatedLabel(const char *text, QWidget *buddy)
 
 void PracticeWindow::createExerciseControls()
 {
-    m_policy = new QComboBox(this);
+    m_policy = new practiceui::PolicyChoice(this);
     m_policy->setObjectName(QStringLiteral("practicePolicy"));
     m_texts.add([=, this] { m_policy->setAccessibleName(tr("Algoritma")); });
-    for (const lab::Policy policy : lab::kAllPolicies)
-        m_policy->addItem(formunits::toQString(lab::policyName(policy)), int(policy));
-    m_policy->addItem(QString(), kRandomPolicy);
-    m_texts.add([this] {
-        //: The policy of a new exercise drawn at random.
-        m_policy->setItemText(m_policy->findData(kRandomPolicy), tr("Acak"));
-    });
-    m_policy->setCurrentIndex(m_policy->count() - 1);
 
     m_processes = new QSpinBox(this);
     m_processes->setObjectName(QStringLiteral("practiceProcesses"));
@@ -126,16 +117,9 @@ void PracticeWindow::createExerciseControls()
     m_processes->setRange(practice::kMinProcesses, practice::kMaxProcesses);
     m_processes->setValue(5);
 
-    m_level = new QComboBox(this);
+    m_level = new practiceui::LevelChoice(this);
     m_level->setObjectName(QStringLiteral("practiceLevel"));
     m_texts.add([=, this] { m_level->setAccessibleName(tr("Tingkat")); });
-    for (const practice::Level level :
-         {practice::Level::Basic, practice::Level::Intermediate, practice::Level::Advanced})
-        m_level->addItem(QString(), int(level));
-    m_texts.add([this] {
-        for (int i = 0; i < m_level->count(); ++i)
-            m_level->setItemText(i, worksheet::levelName(practice::Level(m_level->itemData(i).toInt())));
-    });
 
     m_new = createButton(QT_TR_NOOP("Soal &Baru"), QStringLiteral("practiceNew"),
                          QT_TR_NOOP("Membuat soal baru dengan algoritma, jumlah proses dan tingkat terpilih"));
@@ -448,10 +432,8 @@ bool PracticeWindow::mayDiscardAnswers()
 
 void PracticeWindow::newExercise()
 {
-    const int policyData = m_policy->currentData().toInt();
-    const std::optional<lab::Policy> policy =
-        policyData == kRandomPolicy ? std::nullopt : std::optional<lab::Policy>(lab::Policy(policyData));
-    const auto level = practice::Level(m_level->currentData().toInt());
+    const std::optional<lab::Policy> policy = m_policy->policy();
+    const practice::Level level = m_level->level();
     if (!mayDiscardAnswers())
         return;
     const practice::ExerciseKey key =
@@ -482,9 +464,9 @@ bool PracticeWindow::openCode(const QString &code)
         return false;
     }
     // The settings show what the code names, for the next new exercise too.
-    m_policy->setCurrentIndex(m_policy->findData(int(key->policy)));
+    m_policy->setPolicy(key->policy);
     m_processes->setValue(key->processes);
-    m_level->setCurrentIndex(m_level->findData(int(key->level)));
+    m_level->setLevel(key->level);
     showExercise(practice::makeExercise(*key));
     return true;
 }
@@ -888,10 +870,7 @@ void PracticeWindow::openInLaboratory()
 void PracticeWindow::openWorksheets()
 {
     // The dialog starts from this window's choices; the exercise on show is left as it is.
-    const int policyData = m_policy->currentData().toInt();
-    const std::optional<lab::Policy> policy =
-        policyData == kRandomPolicy ? std::nullopt : std::optional<lab::Policy>(lab::Policy(policyData));
     WorksheetDialog dialog(this);
-    dialog.setChoices(policy, m_processes->value(), practice::Level(m_level->currentData().toInt()));
+    dialog.setChoices(m_policy->policy(), m_processes->value(), m_level->level());
     dialog.exec();
 }

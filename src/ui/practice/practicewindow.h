@@ -5,6 +5,7 @@
 #include "practice/answer.h"
 #include "practice/exercise.h"
 #include "ui/lab/retranslation.h"
+#include "ui/practice/exercisechoices.h"
 
 #include <QColor>
 #include <QList>
@@ -12,7 +13,6 @@
 
 #include <optional>
 
-class QComboBox;
 class QGroupBox;
 class QHBoxLayout;
 class QLabel;
@@ -108,9 +108,9 @@ private:
     QString settingsText() const;
 
     // The exercise controls.
-    QComboBox *m_policy = nullptr;
+    practiceui::PolicyChoice *m_policy = nullptr;
     QSpinBox *m_processes = nullptr;
-    QComboBox *m_level = nullptr;
+    practiceui::LevelChoice *m_level = nullptr;
     QLineEdit *m_code = nullptr;
     XPButtonX *m_new = nullptr;
     XPButtonX *m_openCode = nullptr;

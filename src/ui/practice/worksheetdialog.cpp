@@ -29,7 +29,6 @@ constexpr int kMargin = 10;
 constexpr int kSpacing = 6;
 constexpr int kDefaultVariants = 30;
 constexpr int kNoteWidthInCharacters = 56;
-constexpr int kRandomPolicy = -1;   // the policy combo's "Acak"
 
 QString askFolder(QWidget *parent, const QString &suggested)
 {
@@ -85,19 +84,9 @@ void WorksheetDialog::createControls()
     m_variants->setRange(worksheet::kMinVariants, worksheet::kMaxVariants);
     m_variants->setValue(kDefaultVariants);
 
-    m_policy = new QComboBox(this);
+    m_policy = new practiceui::PolicyChoice(this);
     m_policy->setObjectName(QStringLiteral("worksheetPolicy"));
     m_texts.add([=, this] { m_policy->setAccessibleName(tr("Algoritma")); });
-    for (const lab::Policy policy : lab::kAllPolicies) {
-        const std::string_view name = lab::policyName(policy);
-        m_policy->addItem(QString::fromUtf8(name.data(), qsizetype(name.size())), static_cast<int>(policy));
-    }
-    m_policy->addItem(QString(), kRandomPolicy);
-    m_texts.add([this] {
-        //: The policy choice that lets every variant draw its own policy.
-        m_policy->setItemText(m_policy->findData(kRandomPolicy), tr("Acak"));
-    });
-    m_policy->setCurrentIndex(m_policy->count() - 1);
 
     m_processes = new QSpinBox(this);
     m_processes->setObjectName(QStringLiteral("worksheetProcesses"));
@@ -105,16 +94,9 @@ void WorksheetDialog::createControls()
     m_processes->setRange(practice::kMinProcesses, practice::kMaxProcesses);
     m_processes->setValue(worksheet::kDefaultProcesses);
 
-    m_level = new QComboBox(this);
+    m_level = new practiceui::LevelChoice(this);
     m_level->setObjectName(QStringLiteral("worksheetLevel"));
     m_texts.add([=, this] { m_level->setAccessibleName(tr("Tingkat")); });
-    m_level->addItem(QString(), static_cast<int>(practice::Level::Basic));
-    m_level->addItem(QString(), static_cast<int>(practice::Level::Intermediate));
-    m_level->addItem(QString(), static_cast<int>(practice::Level::Advanced));
-    m_texts.add([this] {
-        for (int i = 0; i < m_level->count(); ++i)
-            m_level->setItemText(i, worksheet::levelName(practice::Level(m_level->itemData(i).toInt())));
-    });
 
     m_destination = new QComboBox(this);
     m_destination->setObjectName(QStringLiteral("worksheetDestination"));
@@ -185,13 +167,9 @@ void WorksheetDialog::setFolderQuestion(FolderQuestion question)
 
 void WorksheetDialog::setChoices(std::optional<lab::Policy> policy, int processes, practice::Level level)
 {
-    const int policyIndex = m_policy->findData(policy ? static_cast<int>(*policy) : kRandomPolicy);
-    if (policyIndex >= 0)
-        m_policy->setCurrentIndex(policyIndex);
+    m_policy->setPolicy(policy);
     m_processes->setValue(processes);
-    const int levelIndex = m_level->findData(static_cast<int>(level));
-    if (levelIndex >= 0)
-        m_level->setCurrentIndex(levelIndex);
+    m_level->setLevel(level);
 }
 
 worksheet::ClassRequest WorksheetDialog::classRequest() const
@@ -199,11 +177,9 @@ worksheet::ClassRequest WorksheetDialog::classRequest() const
     worksheet::ClassRequest request;
     request.classCode = m_class->text().trimmed().toStdString();
     request.variants = m_variants->value();
-    const int policy = m_policy->currentData().toInt();
-    if (policy != kRandomPolicy)
-        request.policy = static_cast<lab::Policy>(policy);
+    request.policy = m_policy->policy();
     request.processes = m_processes->value();
-    request.level = static_cast<practice::Level>(m_level->currentData().toInt());
+    request.level = m_level->level();
     return request;
 }
 

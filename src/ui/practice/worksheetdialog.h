@@ -2,6 +2,7 @@
 
 #include "practice/exercise.h"
 #include "ui/lab/retranslation.h"
+#include "ui/practice/exercisechoices.h"
 #include "worksheet/worksheet.h"
 #include "worksheet/worksheetprinter.h"
 
@@ -62,9 +63,9 @@ private:
     labui::Retranslation m_texts;
     QLineEdit *m_class = nullptr;
     QSpinBox *m_variants = nullptr;
-    QComboBox *m_policy = nullptr;
+    practiceui::PolicyChoice *m_policy = nullptr;
     QSpinBox *m_processes = nullptr;
-    QComboBox *m_level = nullptr;
+    practiceui::LevelChoice *m_level = nullptr;
     QComboBox *m_destination = nullptr;
     XPButtonX *m_ok = nullptr;
     XPButtonX *m_cancel = nullptr;
