@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QTranslator>
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -14,8 +15,6 @@ namespace {
 // The translations built into the resources (translations/*.ts, compiled by lrelease).
 constexpr std::array<const char *, 2> englishCatalogues{":/i18n/quorvel_en.qm",
                                                         ":/i18n/quorvel_lab_en.qm"};
-
-Language current = Language::Indonesian;
 
 // Owned by the application object, so that none outlives it.
 std::vector<QPointer<QTranslator>> &installed()
@@ -42,12 +41,7 @@ void setLanguage(Language language)
     auto *app = QCoreApplication::instance();
     if (app == nullptr)
         return;
-    // A new application object (as in tests that make one after another) starts without ours.
-    if (!installed().empty() && installed().front().isNull()) {
-        installed().clear();
-        current = Language::Indonesian;
-    }
-    if (language == current)
+    if (language == currentLanguage())
         return;
     removeAll();
     if (language == Language::English) {
@@ -61,16 +55,17 @@ void setLanguage(Language language)
             }
         }
     }
-    current = language;
     // Installing and removing post LanguageChange to the windows; deliver them now.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
 }
 
 Language currentLanguage()
 {
-    if (!installed().empty() && installed().front().isNull())
-        return Language::Indonesian;
-    return current;
+    // English is on while one of our translators is installed. A new application object (as in
+    // tests that make one after another) starts without them: its predecessor took them along.
+    const bool english = std::any_of(installed().begin(), installed().end(),
+                                     [](const QPointer<QTranslator> &translator) { return !translator.isNull(); });
+    return english ? Language::English : Language::Indonesian;
 }
 
 std::optional<Language> fromId(QStringView id)
