@@ -548,17 +548,10 @@ void PracticeWindow::rebuildChips()
     for (XPButtonX *chip : std::as_const(m_chipButtons))
         delete chip;
     m_chipButtons.clear();
-    const auto addChip = [this](const QString &caption, const QString &name, const QString &toolTip,
-                                lab::SegmentKind kind, std::size_t process) {
+    const auto addChip = [this](const QString &name, lab::SegmentKind kind, std::size_t process) {
         auto *chip = new XPButtonX(m_chips);
         chip->setObjectName(name);
         chip->setFontProperty(font());
-        chip->setCaption(caption);
-        chip->setToolTip(toolTip);
-        chip->setAccessibleName(caption);
-        const QFontMetrics metrics(font());
-        chip->setFixedSize(std::max(kChipMinimumWidth, metrics.horizontalAdvance(caption) + 16),
-                           std::max(labui::kButtonMinimumHeight, metrics.height() + 10));
         connect(chip, &XPButtonX::Click, this, [this, kind, process] {
             m_grid->choosePiece(kind, process);
             m_grid->setFocus(Qt::OtherFocusReason);
@@ -568,16 +561,12 @@ void PracticeWindow::rebuildChips()
         chip->show();
     };
     const lab::Workload &workload = m_exercise->workload;
-    for (std::size_t i = 0; i < workload.size(); ++i) {
-        const QString name = QString::fromStdString(workload[i].name);
-        //: %1 a process: its chip chooses it for the next piece on the grid.
-        addChip(name, QStringLiteral("practiceChip") + name, tr("Potongan berikutnya: %1").arg(name),
-                lab::SegmentKind::Run, i);
-    }
-    addChip(tr("idle"), QStringLiteral("practiceChipIdle"), tr("Potongan berikutnya: CPU idle"),
-            lab::SegmentKind::Idle, lab::kNoProcess);
-    addChip(tr("switch"), QStringLiteral("practiceChipSwitch"), tr("Potongan berikutnya: context switch"),
-            lab::SegmentKind::Switch, lab::kNoProcess);
+    for (std::size_t i = 0; i < workload.size(); ++i)
+        addChip(QStringLiteral("practiceChip") + QString::fromStdString(workload[i].name), lab::SegmentKind::Run, i);
+    addChip(QStringLiteral("practiceChipIdle"), lab::SegmentKind::Idle, lab::kNoProcess);
+    addChip(QStringLiteral("practiceChipSwitch"), lab::SegmentKind::Switch, lab::kNoProcess);
+    // Captions, tips and sizes, as after a change of language.
+    retranslateChips();
     QWidget *previous = m_schedule;
     for (XPButtonX *chip : std::as_const(m_chipButtons)) {
         setTabOrder(previous, chip);
@@ -594,14 +583,9 @@ void PracticeWindow::updateChipState()
     if (m_grid->chosenKind() == lab::SegmentKind::Run && m_grid->chosenProcess() == lab::kNoProcess) {
         text = tr("Pilih proses, idle atau switch untuk potongan berikutnya.");
     } else {
-        QString piece = tr("idle");
-        if (m_grid->chosenKind() == lab::SegmentKind::Switch)
-            piece = tr("switch");
-        else if (m_grid->chosenKind() == lab::SegmentKind::Run)
-            piece = QString::fromStdString(m_exercise->workload[m_grid->chosenProcess()].name);
         //: %1 the chosen piece, %2 where it starts.
         text = tr("Potongan berikutnya: %1 mulai t=%2; klik sel tempat potongan itu berakhir.")
-                   .arg(piece)
+                   .arg(m_grid->chosenPieceName())
                    .arg(m_grid->nextStart());
     }
     m_chipState->setText(text);

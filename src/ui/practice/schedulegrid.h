@@ -36,6 +36,8 @@ public:
     void choosePiece(lab::SegmentKind kind, std::size_t process = lab::kNoProcess);
     lab::SegmentKind chosenKind() const { return m_kind; }
     std::size_t chosenProcess() const { return m_process; }
+    // The chosen piece as the grid names it: a process's name, "idle" or "switch".
+    QString chosenPieceName() const { return pieceName({m_kind, m_process, 0, 0}); }
     // The next piece's start: the end of the last piece, else 0.
     lab::Time nextStart() const;
     lab::Time span() const { return m_span; }
