@@ -309,6 +309,12 @@ void GanttChart::showChart(const ChartData &data)
     changed();
 }
 
+void GanttChart::setTitle(const QString &title)
+{
+    m_data.title = title;
+    changed();
+}
+
 void GanttChart::showRun(const QString &title, const engine::Timeline &timeline,
                          const engine::ProcessSet &processes)
 {

@@ -32,6 +32,8 @@ public:
 
     // Shows a chart.
     void showChart(const ChartData &data);
+    // Only the title changes (a new language): the pieces stay as they are.
+    void setTitle(const QString &title);
     // Shows a run of the main window: its title, what it has scheduled so far and its
     // processes' arrival times.
     void showRun(const QString &title, const engine::Timeline &timeline,

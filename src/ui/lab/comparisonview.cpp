@@ -296,10 +296,8 @@ void ComparisonView::changeEvent(QEvent *event)
         // The charts' titles are written again from the stored runs.
         const std::string separator = decimalSeparator();
         const std::vector<ComparisonRow> &rows = m_model->rows();
-        for (std::size_t i = 0; i < m_charts.size() && i < rows.size(); ++i) {
-            m_charts[i]->showChart(
-                chartData(m_workload, rows[i].schedule, chartTitle(rows[i].schedule, separator)));
-        }
+        for (std::size_t i = 0; i < m_charts.size() && i < rows.size(); ++i)
+            m_charts[i]->setTitle(chartTitle(rows[i].schedule, separator));
     }
     QWidget::changeEvent(event);
 }
@@ -333,14 +331,12 @@ void ComparisonView::showComparison(const lab::Workload &workload, const lab::Se
         return;
     }
     m_model->setRows(std::move(rows));
-    m_workload = workload;
     showCharts(workload);
 }
 
 void ComparisonView::clear()
 {
     m_model->clear();
-    m_workload.clear();
     removeCharts();
 }
 

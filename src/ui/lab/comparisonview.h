@@ -97,7 +97,6 @@ private:
     QWidget *m_chartPage = nullptr;
     QVBoxLayout *m_chartLayout = nullptr;
     std::vector<gantt::GanttChart *> m_charts;
-    lab::Workload m_workload;   // the processes compared
 };
 
 } // namespace labui

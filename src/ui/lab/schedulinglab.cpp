@@ -934,13 +934,12 @@ void SchedulingLab::retranslate()
     // A marked cell keeps its mark, explained in the new language.
     if (const std::optional<ProcessTableModel::Problem> mark = m_processes->mark())
         m_processes->markProblem(*mark, problemExplanation(*mark));
-    // What a run shows is written again from the stored run; nothing is computed again.
+    // What a run shows is written again from the stored run; nothing is computed again, and the
+    // chart keeps its pieces (and the description a screen reader reads of them).
     m_results->retranslate();
     if (m_schedule) {
         showFigures(*m_schedule);
-        m_chart->showChart(labui::chartData(*m_shownWorkload, *m_schedule,
-                                            labui::chartTitle(*m_schedule, labui::decimalSeparator())));
-        m_chartArea->setAccessibleDescription(m_chart->accessibleDescription());
+        m_chart->setTitle(labui::chartTitle(*m_schedule, labui::decimalSeparator()));
     }
 }
 

@@ -485,6 +485,14 @@ private slots:
         QVERIFY(chart.heightForWidth(600) < twelve);
         chart.showChart(twelveLanes());
         QCOMPARE(chart.heightForWidth(600), twelve);
+
+        // A new title alone (another language) is laid out anew; the pieces stay.
+        const QString longTitle = QStringLiteral("Gantt Chart") + QStringLiteral(" waiting").repeated(40);
+        chart.setTitle(longTitle);
+        QCOMPARE(chart.chart().title, longTitle);
+        QCOMPARE(chart.chart().processor.size(), twelveLanes().processor.size());
+        QCOMPARE(chart.layout(size).titleLines().join(QLatin1Char(' ')).simplified(), longTitle.simplified());
+        QVERIFY(chart.heightForWidth(600) > twelve);
     }
 
     void compactShowsTitleProcessorAndAxisOnly()
