@@ -224,9 +224,11 @@ void ScheduleGrid::paintEvent(QPaintEvent *)
     for (std::size_t i = 0; i < m_segments.size(); ++i) {
         const practice::AnswerSegment &segment = m_segments[i];
         const QRect piece(xAt(segment.start), row.top(), xAt(segment.end) - xAt(segment.start), row.height());
+        // A run has its process's hue from the charts, lightened so that the text and the marks'
+        // green and red borders stand out on it.
         QColor fill = Qt::lightGray;
         if (segment.kind == lab::SegmentKind::Run)
-            fill = gantt::laneColor(static_cast<int>(segment.process));   // as on the charts
+            fill = gantt::laneColor(static_cast<int>(segment.process)).lighter(165);
         else if (segment.kind == lab::SegmentKind::Switch)
             fill = QColor(0x70, 0x70, 0x70);
         painter.fillRect(piece, fill);
